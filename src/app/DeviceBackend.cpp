@@ -1,0 +1,73 @@
+#include "app/DeviceBackend.h"
+
+#include "SimD2xx.h"
+#include "device/VendorD2xx.h"
+#ifdef TARNWICK_HAVE_LIBFTDI
+#include "device/FtdiD2xx.h"
+#endif
+
+bool parseBackendKind(const QString& text, BackendKind& kind) {
+    if (text == QLatin1String("sim")) {
+        kind = BackendKind::Simulated;
+    } else if (text == QLatin1String("ftdi")) {
+        kind = BackendKind::Ftdi;
+    } else if (text == QLatin1String("d2xx")) {
+        kind = BackendKind::Vendor;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+DeviceBackend simulated() {
+    DeviceBackend b;
+    auto sim = std::make_unique<SimD2xx>();
+    b.simulator = sim.get();
+    b.api = std::move(sim);
+    b.description = QStringLiteral("simulated pedal");
+    return b;
+}
+
+DeviceBackend ftdi() {
+    DeviceBackend b;
+#ifdef TARNWICK_HAVE_LIBFTDI
+    b.api = std::make_unique<FtdiD2xx>();
+    b.description = QStringLiteral("libftdi");
+#else
+    b.error = QStringLiteral("This build has no libftdi back end");
+#endif
+    return b;
+}
+
+DeviceBackend vendor() {
+    DeviceBackend b;
+    const QString path = VendorD2xx::defaultLibraryPath();
+    b.api = VendorD2xx::load(path, &b.error);
+    if (b.api) {
+        b.description = QStringLiteral("D2XX library %1").arg(path);
+    }
+    return b;
+}
+
+} // namespace
+
+DeviceBackend makeDeviceBackend(BackendKind kind) {
+    switch (kind) {
+    case BackendKind::Simulated:
+        return simulated();
+    case BackendKind::Ftdi:
+        return ftdi();
+    case BackendKind::Vendor:
+        return vendor();
+    case BackendKind::Automatic:
+        break;
+    }
+    DeviceBackend b = vendor();
+    if (b.api) {
+        return b;
+    }
+    DeviceBackend fallback = ftdi();
+    return fallback.api ? std::move(fallback) : std::move(b);
+}

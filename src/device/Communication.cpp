@@ -1,0 +1,171 @@
+#include "device/Communication.h"
+
+#include "app/DiagnosticLog.h"
+#include "app/EditorError.h"
+#include "app/Pacer.h"
+#include "app/SessionState.h"
+#include "device/D2XXUnit.h"
+#include "device/HexText.h"
+#include "device/ValueDecoder.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <algorithm>
+
+namespace {
+
+// How long the waits sleep between two looks at the driver's queue: short
+// enough to answer at once, long enough not to spin a core.
+constexpr unsigned long PollIntervalMs = 1;
+
+void runPendingEvents() {
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+Communication::Communication(D2XXUnit& unit, DiagnosticLog& log, const Pacer& pacer,
+                             const SessionState& state)
+    : unit_(unit), log_(log), pacer_(pacer), state_(state) {}
+
+void Communication::SendHexMessage(const QString& text, bool purgeFirst) {
+    if (!isHexMessage(text)) {
+        throw EditorError(
+            QStringLiteral("Message not sent: '%1' is not an even number of hexadecimal digits")
+                .arg(text));
+    }
+    const int n = static_cast<int>(text.size() / 2);
+    if (n > D2XXUnit::BufferSize) {
+        throw EditorError(
+            QStringLiteral("Message not sent: %1 bytes do not fit the buffer").arg(n));
+    }
+    HexTextToBytes(text, unit_.OutBuffer(), n);
+    if (purgeFirst) {
+        unit_.PurgeTransmit();
+    }
+    unit_.WriteOut(static_cast<DWORD>(n));
+}
+
+WaitOutcome Communication::waitForAnswer(int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        runPendingEvents();
+        if (unit_.QueryRxQueue() != ft::Ok) {
+            return WaitOutcome::DeviceError;
+        }
+        if (unit_.RxQueueCount() > 0) {
+            return WaitOutcome::Answered;
+        }
+        if (clock.elapsed() >= timeoutMs) {
+            return WaitOutcome::TimedOut;
+        }
+        QThread::msleep(PollIntervalMs);
+    }
+}
+
+bool Communication::readAll(int& total, bool pause) {
+    for (;;) {
+        runPendingEvents();
+        const DWORD n = unit_.ReadQueued(total);
+        if (unit_.LastReadStatus() != ft::Ok) {
+            return false;
+        }
+        total += static_cast<int>(n);
+        if (pause) {
+            pacer_.sleepMs(10);
+        }
+        if (n == 0 || total >= D2XXUnit::BufferSize) {
+            return true;
+        }
+    }
+}
+
+int Communication::countValues(int byteCount) const {
+    std::vector<std::uint8_t> scratch;
+    try {
+        return decodeValueAnswer(unit_.InBuffer(), byteCount, scratch);
+    } catch (const ConversionError&) {
+        // Malformed: reading on will not mend it, and the decode reports it.
+        return std::numeric_limits<int>::max();
+    }
+}
+
+ValueAnswer Communication::ReadDeviceValues(int expectedValues, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    ValueAnswer answer;
+    answer.outcome = waitForAnswer(timeoutMs);
+    if (answer.outcome != WaitOutcome::Answered) {
+        return answer;
+    }
+    unit_.PurgeTransmit();
+    int total = 0;
+    for (;;) {
+        if (!readAll(total, !state_.FirmwareUpgradeMode)) {
+            answer.outcome = WaitOutcome::DeviceError;
+            return answer;
+        }
+        if (expectedValues <= 0 || total >= D2XXUnit::BufferSize ||
+            countValues(total) >= expectedValues) {
+            break;
+        }
+        const int left = timeoutMs - static_cast<int>(clock.elapsed());
+        if (left <= 0) {
+            break;
+        }
+        const WaitOutcome more = waitForAnswer(left);
+        if (more == WaitOutcome::DeviceError) {
+            answer.outcome = more;
+            return answer;
+        }
+        if (more == WaitOutcome::TimedOut) {
+            break;
+        }
+    }
+    answer.values = DecodeReceivedValues(total);
+    unit_.PurgeReceive();
+    return answer;
+}
+
+int Communication::DecodeReceivedValues(int byteCount) {
+    const int count = decodeValueAnswer(unit_.InBuffer(), byteCount, received_bytes_array);
+    log_.ConsoleLog(QStringLiteral("num of bytes received: %1").arg(count));
+    log_.ConsoleLog(
+        QStringLiteral("received_bytes_array size: %1").arg(received_bytes_array.size()));
+    const int size = static_cast<int>(received_bytes_array.size());
+    int listed = size;
+    int first = 0;
+    if (eepromListing_) {
+        first = eepromListing_->first;
+        listed = std::clamp(eepromListing_->second - eepromListing_->first + 1, 0, size);
+    }
+    for (int k = 0; k < listed; ++k) {
+        log_.ConsoleLog(QStringLiteral("%1:    %2")
+                            .arg(k + first)
+                            .arg(hexField(received_bytes_array[static_cast<size_t>(k)], 2)));
+    }
+    return count;
+}
+
+QString Communication::ReadBootloaderReply(int timeoutMs, WaitOutcome* outcome) {
+    const WaitOutcome waited = waitForAnswer(timeoutMs);
+    if (outcome) {
+        *outcome = waited;
+    }
+    if (waited != WaitOutcome::Answered) {
+        return {};
+    }
+    int total = 0;
+    const bool ok = readAll(total, false);
+    log_.ConsoleLog(QStringLiteral("num of bytes received: %1").arg(total));
+    unit_.PurgeReceive();
+    if (!ok || total == 0) {
+        if (outcome) {
+            *outcome = ok ? WaitOutcome::TimedOut : WaitOutcome::DeviceError;
+        }
+        return {};
+    }
+    return hexField(unit_.InBuffer()[0], 2);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class D2XXUnit;
+class DiagnosticLog;
+class Pacer;
+struct SessionState;
+
+enum class WaitOutcome {
+    Answered,
+    DeviceError, // the driver failed; its box has been shown
+    TimedOut,    // the pedal did not answer within the limit
+};
+
+struct ValueAnswer {
+    WaitOutcome outcome = WaitOutcome::TimedOut;
+    int values = 0; // values decoded from this answer
+};
+
+// The message exchange every command uses: hexadecimal messages out, value
+// answers and bootloader replies in. Every wait has a time limit and runs the
+// pending events while it polls the driver's queue.
+class Communication {
+public:
+    static constexpr int AnswerTimeoutMs = 5000;
+
+    Communication(D2XXUnit& unit, DiagnosticLog& log, const Pacer& pacer,
+                  const SessionState& state);
+
+    // Converts the text into OutBuffer and writes it in one call. A text that
+    // is not an even number of hexadecimal digits is refused (EditorError)
+    // and nothing is written.
+    void SendHexMessage(const QString& text, bool purgeFirst);
+
+    // Polls until a byte is queued, the driver fails or the limit passes.
+    WaitOutcome waitForAnswer(int timeoutMs);
+
+    // Waits for a value answer, reads all of it and decodes it into
+    // received_bytes_array. With `expectedValues` the read goes on until that
+    // many values have arrived or the limit passes, so an answer that comes
+    // in pieces is decoded whole.
+    ValueAnswer ReadDeviceValues(int expectedValues = 0, int timeoutMs = AnswerTimeoutMs);
+
+    // Decodes the first `byteCount` bytes of InBuffer and logs the values.
+    int DecodeReceivedValues(int byteCount);
+
+    // The first byte of the reply as two digits, or empty.
+    QString ReadBootloaderReply(int timeoutMs = AnswerTimeoutMs, WaitOutcome* outcome = nullptr);
+
+    // While set, the value listing numbers the bytes from `start` and lists
+    // at most end - start + 1 of them.
+    void setEepromListing(std::optional<std::pair<int, int>> range) { eepromListing_ = range; }
+
+    std::vector<std::uint8_t> received_bytes_array;
+
+private:
+    D2XXUnit& unit_;
+    DiagnosticLog& log_;
+    const Pacer& pacer_;
+    const SessionState& state_;
+    std::optional<std::pair<int, int>> eepromListing_;
+
+    // Reads until a read returns nothing; false when a read failed.
+    bool readAll(int& total, bool pause);
+    int countValues(int byteCount) const;
+};

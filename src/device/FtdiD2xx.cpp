@@ -1,0 +1,247 @@
+#include "device/FtdiD2xx.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <ftdi.h>
+
+namespace {
+
+// The bridge sends what it has every latency period; a short one keeps the
+// emulated queue close to the driver's.
+constexpr unsigned char LatencyMs = 2;
+constexpr int ReadTimeoutMs = 20;
+
+// libftdi's error codes, one meaning per call, mapped to D2XX statuses.
+FT_STATUS mapOpenError(int rc) {
+    switch (rc) {
+    case -3:
+        return ft::DeviceNotFound;
+    case -4:
+    case -5:
+    case -6:
+    case -7:
+        return ft::DeviceNotOpened;
+    case -10:
+        return ft::InvalidParameter;
+    default:
+        return ft::IoError;
+    }
+}
+
+FT_STATUS mapIoError(int rc) {
+    return rc == -666 ? ft::DeviceNotFound : ft::IoError;
+}
+
+struct EnumerationContext {
+    ftdi_context* context = ftdi_new();
+    ftdi_device_list* list = nullptr;
+    int count = 0;
+    EnumerationContext() {
+        count = context ? ftdi_usb_find_all(context, &list, FtdiD2xx::VendorId, FtdiD2xx::ProductId)
+                        : -3;
+    }
+    ~EnumerationContext() {
+        if (list) {
+            ftdi_list_free(&list);
+        }
+        if (context) {
+            ftdi_free(context);
+        }
+    }
+    EnumerationContext(const EnumerationContext&) = delete;
+    EnumerationContext& operator=(const EnumerationContext&) = delete;
+};
+
+} // namespace
+
+FtdiD2xx::FtdiD2xx() = default;
+
+FtdiD2xx::~FtdiD2xx() {
+    for (auto& p : ports_) {
+        ftdi_usb_close(p->context);
+        ftdi_free(p->context);
+    }
+}
+
+FtdiD2xx::Port* FtdiD2xx::port(FT_HANDLE handle) {
+    for (auto& p : ports_) {
+        if (p.get() == handle) {
+            return p.get();
+        }
+    }
+    return nullptr;
+}
+
+FT_STATUS FtdiD2xx::FT_ListDevices(void* arg1, void* arg2, DWORD flags) {
+    EnumerationContext devices;
+    if (devices.count < 0) {
+        return devices.count == -3 ? ft::InsufficientResources : ft::IoError;
+    }
+    if (flags & ft::ListNumberOnly) {
+        *static_cast<DWORD*>(arg1) = DWORD(devices.count);
+        return ft::Ok;
+    }
+    const auto index = reinterpret_cast<std::uintptr_t>(arg1);
+    if (!(flags & ft::ListByIndex) || !arg2) {
+        return ft::InvalidParameter;
+    }
+    if (index >= std::uintptr_t(devices.count)) {
+        return ft::DeviceNotFound;
+    }
+    ftdi_device_list* node = devices.list;
+    for (std::uintptr_t i = 0; i < index; ++i) {
+        node = node->next;
+    }
+    std::array<char, ft::ListingBufferSize> description{};
+    std::array<char, ft::ListingBufferSize> serial{};
+    const int rc = ftdi_usb_get_strings(devices.context, node->dev, nullptr, 0, description.data(),
+                                        int(description.size()), serial.data(), int(serial.size()));
+    if (rc < 0) {
+        return ft::IoError;
+    }
+    const auto& text = (flags & ft::OpenByDescription) ? description : serial;
+    std::memcpy(arg2, text.data(), text.size());
+    static_cast<char*>(arg2)[ft::ListingBufferSize - 1] = '\0';
+    return ft::Ok;
+}
+
+FT_STATUS FtdiD2xx::FT_OpenEx(void* arg, DWORD flags, FT_HANDLE* handle) {
+    if (!arg || flags != ft::OpenBySerialNumber) {
+        return ft::InvalidParameter;
+    }
+    const char* serial = static_cast<const char*>(arg);
+    if (*serial == '\0') {
+        return ft::DeviceNotFound;
+    }
+    auto p = std::make_unique<Port>();
+    p->context = ftdi_new();
+    if (!p->context) {
+        return ft::InsufficientResources;
+    }
+    // Take the bridge from the kernel's serial driver and give it back on close.
+    p->context->module_detach_mode = AUTO_DETACH_REATACH_SIO_MODULE;
+    const int rc = ftdi_usb_open_desc(p->context, VendorId, ProductId, nullptr, serial);
+    if (rc < 0) {
+        ftdi_free(p->context);
+        return mapOpenError(rc);
+    }
+    ftdi_set_latency_timer(p->context, LatencyMs);
+    p->context->usb_read_timeout = ReadTimeoutMs;
+    *handle = p.get();
+    ports_.push_back(std::move(p));
+    return ft::Ok;
+}
+
+FT_STATUS FtdiD2xx::FT_Close(FT_HANDLE handle) {
+    Port* p = port(handle);
+    if (!p) {
+        return ft::InvalidHandle;
+    }
+    const int rc = ftdi_usb_close(p->context);
+    ftdi_free(p->context);
+    std::erase_if(ports_, [p](const auto& q) { return q.get() == p; });
+    return rc < 0 ? ft::IoError : ft::Ok;
+}
+
+FT_STATUS FtdiD2xx::FT_SetBaudRate(FT_HANDLE handle, ULONG baudRate) {
+    Port* p = port(handle);
+    if (!p) {
+        return ft::InvalidHandle;
+    }
+    const int rc = ftdi_set_baudrate(p->context, int(baudRate));
+    if (rc == -1) {
+        return ft::InvalidBaudRate;
+    }
+    return rc < 0 ? mapIoError(rc) : ft::Ok;
+}
+
+FT_STATUS FtdiD2xx::FT_SetDataCharacteristics(FT_HANDLE handle, UCHAR wordLength, UCHAR stopBits,
+                                              UCHAR parity) {
+    Port* p = port(handle);
+    if (!p) {
+        return ft::InvalidHandle;
+    }
+    if ((wordLength != 7 && wordLength != 8) || (stopBits != 0 && stopBits != 2) || parity > 4) {
+        return ft::InvalidParameter;
+    }
+    const auto bits = wordLength == 7 ? BITS_7 : BITS_8;
+    const auto stop = stopBits == 0 ? STOP_BIT_1 : STOP_BIT_2;
+    // D2XX and libftdi number the parities alike: none, odd, even, mark, space.
+    const auto par = static_cast<ftdi_parity_type>(parity);
+    const int rc = ftdi_set_line_property(p->context, bits, stop, par);
+    return rc < 0 ? mapIoError(rc) : ft::Ok;
+}
+
+FT_STATUS FtdiD2xx::FT_Purge(FT_HANDLE handle, ULONG mask) {
+    Port* p = port(handle);
+    if (!p) {
+        return ft::InvalidHandle;
+    }
+    if (mask & ft::PurgeRx) {
+        p->received.clear();
+        if (const int rc = ftdi_tciflush(p->context); rc < 0) {
+            return mapIoError(rc);
+        }
+    }
+    if (mask & ft::PurgeTx) {
+        if (const int rc = ftdi_tcoflush(p->context); rc < 0) {
+            return mapIoError(rc);
+        }
+    }
+    return ft::Ok;
+}
+
+FT_STATUS FtdiD2xx::pump(Port& p) {
+    std::array<unsigned char, 4096> chunk{};
+    for (int rounds = 0; rounds < 16; ++rounds) {
+        const int n = ftdi_read_data(p.context, chunk.data(), int(chunk.size()));
+        if (n < 0) {
+            return mapIoError(n);
+        }
+        if (n == 0) {
+            break;
+        }
+        p.received.append(reinterpret_cast<const char*>(chunk.data()), n);
+    }
+    return ft::Ok;
+}
+
+FT_STATUS FtdiD2xx::FT_GetQueueStatus(FT_HANDLE handle, DWORD* rxBytes) {
+    Port* p = port(handle);
+    if (!p) {
+        return ft::InvalidHandle;
+    }
+    const FT_STATUS status = pump(*p);
+    *rxBytes = DWORD(p->received.size());
+    return status;
+}
+
+FT_STATUS FtdiD2xx::FT_Read(FT_HANDLE handle, void* buffer, DWORD toRead, DWORD* returned) {
+    *returned = 0;
+    Port* p = port(handle);
+    if (!p) {
+        return ft::InvalidHandle;
+    }
+    const FT_STATUS status = pump(*p);
+    const auto n = std::min<qsizetype>(qsizetype(toRead), p->received.size());
+    std::memcpy(buffer, p->received.constData(), size_t(n));
+    p->received.remove(0, n);
+    *returned = DWORD(n);
+    return status;
+}
+
+FT_STATUS FtdiD2xx::FT_Write(FT_HANDLE handle, const void* buffer, DWORD toWrite, DWORD* written) {
+    *written = 0;
+    Port* p = port(handle);
+    if (!p) {
+        return ft::InvalidHandle;
+    }
+    const int n =
+        ftdi_write_data(p->context, static_cast<const unsigned char*>(buffer), int(toWrite));
+    if (n < 0) {
+        return mapIoError(n);
+    }
+    *written = DWORD(n);
+    return DWORD(n) == toWrite ? ft::Ok : ft::FailedToWriteDevice;
+}
