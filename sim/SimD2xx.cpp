@@ -101,10 +101,9 @@ FT_STATUS SimD2xx::FT_OpenEx(void* arg, DWORD flags, FT_HANDLE* handle) {
 }
 
 FT_STATUS SimD2xx::FT_Close(FT_HANDLE handle) {
-    countCall();
-    Device* d = device(handle);
-    if (!d) {
-        return ft::InvalidHandle;
+    Device* d = nullptr;
+    if (const FT_STATUS status = usable(handle, d)) {
+        return status;
     }
     d->open = false;
     return ft::Ok;

@@ -3,6 +3,7 @@
 #include "app/DiagnosticLog.h"
 #include "app/EditorError.h"
 #include "app/Pacer.h"
+#include "app/ScopeExit.h"
 #include "app/SessionState.h"
 #include "device/D2XXUnit.h"
 #include "device/HexText.h"
@@ -12,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QThread>
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -48,6 +50,9 @@ void Communication::SendHexMessage(const QString& text, bool purgeFirst) {
 }
 
 WaitOutcome Communication::waitForAnswer(int timeoutMs) {
+    ++waitDepth_;
+    const ScopeExit done([this] { --waitDepth_; });
+    timeoutMs = limit(timeoutMs);
     QElapsedTimer clock;
     clock.start();
     for (;;) {
@@ -66,6 +71,8 @@ WaitOutcome Communication::waitForAnswer(int timeoutMs) {
 }
 
 bool Communication::readAll(int& total, bool pause) {
+    ++waitDepth_;
+    const ScopeExit done([this] { --waitDepth_; });
     for (;;) {
         runPendingEvents();
         const DWORD n = unit_.ReadQueued(total);
@@ -93,6 +100,7 @@ int Communication::countValues(int byteCount) const {
 }
 
 ValueAnswer Communication::ReadDeviceValues(int expectedValues, int timeoutMs) {
+    timeoutMs = limit(timeoutMs);
     QElapsedTimer clock;
     clock.start();
     ValueAnswer answer;

@@ -27,6 +27,8 @@ struct ValueAnswer {
 class Communication {
 public:
     static constexpr int AnswerTimeoutMs = 5000;
+    // The waits' limit when the caller names none.
+    static constexpr int DefaultLimit = -1;
 
     Communication(D2XXUnit& unit, DiagnosticLog& log, const Pacer& pacer,
                   const SessionState& state);
@@ -37,23 +39,30 @@ public:
     void SendHexMessage(const QString& text, bool purgeFirst);
 
     // Polls until a byte is queued, the driver fails or the limit passes.
-    WaitOutcome waitForAnswer(int timeoutMs);
+    WaitOutcome waitForAnswer(int timeoutMs = DefaultLimit);
 
     // Waits for a value answer, reads all of it and decodes it into
     // received_bytes_array. With `expectedValues` the read goes on until that
     // many values have arrived or the limit passes, so an answer that comes
     // in pieces is decoded whole.
-    ValueAnswer ReadDeviceValues(int expectedValues = 0, int timeoutMs = AnswerTimeoutMs);
+    ValueAnswer ReadDeviceValues(int expectedValues = 0, int timeoutMs = DefaultLimit);
 
     // Decodes the first `byteCount` bytes of InBuffer and logs the values.
     int DecodeReceivedValues(int byteCount);
 
     // The first byte of the reply as two digits, or empty.
-    QString ReadBootloaderReply(int timeoutMs = AnswerTimeoutMs, WaitOutcome* outcome = nullptr);
+    QString ReadBootloaderReply(int timeoutMs = DefaultLimit, WaitOutcome* outcome = nullptr);
+
+    // The limit of value answers and bootloader replies; tests shorten it.
+    void setAnswerTimeout(int ms) { answerTimeoutMs_ = ms; }
 
     // While set, the value listing numbers the bytes from `start` and lists
     // at most end - start + 1 of them.
     void setEepromListing(std::optional<std::pair<int, int>> range) { eepromListing_ = range; }
+
+    // True while a wait or read loop runs the pending events: a command
+    // started from those events must not begin an exchange of its own.
+    bool waiting() const { return waitDepth_ > 0; }
 
     std::vector<std::uint8_t> received_bytes_array;
 
@@ -63,6 +72,10 @@ private:
     const Pacer& pacer_;
     const SessionState& state_;
     std::optional<std::pair<int, int>> eepromListing_;
+    int waitDepth_ = 0;
+    int answerTimeoutMs_ = AnswerTimeoutMs;
+
+    int limit(int timeoutMs) const { return timeoutMs < 0 ? answerTimeoutMs_ : timeoutMs; }
 
     // Reads until a read returns nothing; false when a read failed.
     bool readAll(int& total, bool pause);

@@ -185,7 +185,7 @@ private slots:
         f.open();
         f.comm.SendHexMessage(QStringLiteral("7F"), false);
         WaitOutcome outcome{};
-        QCOMPARE(f.comm.ReadBootloaderReply(Communication::AnswerTimeoutMs, &outcome),
+        QCOMPARE(f.comm.ReadBootloaderReply(Communication::DefaultLimit, &outcome),
                  QStringLiteral("79"));
         QCOMPARE(outcome, WaitOutcome::Answered);
         QCOMPARE(f.recorder.lines, QStringList{"num of bytes received: 1"});

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <functional>
+
+class Dialogs;
+
+// The application's top-level error report: every handler runs inside it, so
+// an error that ends a command is shown in a box and the editor keeps running.
+class ErrorReport {
+public:
+    explicit ErrorReport(Dialogs& dialogs) : dialogs_(dialogs) {}
+
+    void run(const std::function<void()>& handler) const;
+
+private:
+    Dialogs& dialogs_;
+};

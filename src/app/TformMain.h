@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+class Editor;
+class QAction;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QPushButton;
+class QTimer;
+
+// The main window: every command that talks to the pedal, the menus, the
+// effect list and the table of which commands are available when.
+class TformMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TformMain(Editor& editor);
+
+    // Elements, by their design names.
+    QLabel* lblDeviceName = nullptr;
+    QLabel* lblFirmwareVersion = nullptr;
+    QLabel* lblStatus = nullptr;
+    QPushButton* btnUpload = nullptr;
+    QPushButton* btnRequest = nullptr;
+    QPushButton* btnSaveParameters = nullptr;
+    QPushButton* btnAssign = nullptr;
+    QPushButton* btnSetFootswitchMode = nullptr;
+    QPushButton* btnSetTuning = nullptr;
+    QListWidget* lstEffects = nullptr;
+
+    QMenu* menuFile = nullptr;
+    QAction* menuLoadPreset = nullptr;
+    QAction* menuSavePreset = nullptr;
+    QMenu* menuConnection = nullptr;
+    QAction* menuScan = nullptr;
+    QAction* menuConnect = nullptr;
+    QAction* menuDisconnect = nullptr;
+    QMenu* menuSettings = nullptr;
+    QMenu* menuLook = nullptr;
+    QMenu* menuMIDI = nullptr;
+    QMenu* menuMIDIchannel = nullptr;
+    QAction* menuUploadTuningsData = nullptr;
+    QMenu* menuFirmware = nullptr;
+    QAction* menuFirmwareUpgradeMode = nullptr;
+    QAction* menuStartFirmwareUpgrade = nullptr;
+    QMenu* menuInfo = nullptr;
+    QAction* menuSupport = nullptr;
+    QAction* menuEditorVersion = nullptr;
+    QAction* menuNewVersionAvailable = nullptr;
+    QAction* menuUpdateNow = nullptr;
+    QAction* menuShowUpdateMessage = nullptr;
+    QAction* menuSerialNumber = nullptr;
+
+    QTimer* UploadCheckTimer = nullptr;
+    QTimer* TimerCheckWebVersion = nullptr;
+
+    // Handlers.
+    void menuScanClick();
+    void ConnectOnClick();
+    bool ConnectDevice();
+    void menuDisconnectClick();
+    void btnRequestClick();
+    void menuFirmwareUpgradeModeClick();
+    void menuStartFirmwareUpgradeClick();
+
+    // Start-up steps owned by the device link.
+    void ProbeDevices();
+    void InitSerialSettings();
+    // Reads the pedal's versions and settings; false when nothing was read.
+    bool RequestDeviceInfo();
+
+private:
+    Editor& editor_;
+
+    void buildLayout();
+    void buildMenus();
+    void FormCreate();
+    void EnsureFolders();
+    // Runs a handler inside the top-level error report.
+    void connectHandler(QAction* action, void (TformMain::*handler)());
+    void connectHandler(QPushButton* button, void (TformMain::*handler)());
+    void setSettingsCommandsEnabled(bool enabled);
+    void ScanDevices();
+};

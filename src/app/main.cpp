@@ -1,0 +1,51 @@
+#include "app/DeviceBackend.h"
+#include "app/Editor.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QMessageBox>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tarnwick-editor"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tarnwick Editor"));
+    QApplication::setApplicationVersion(QStringLiteral(TARNWICK_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Editor for the Tarnwick ZQ7 pedal."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption simulate(QStringLiteral("simulate"),
+                                      QStringLiteral("Talk to a simulated pedal."));
+    const QCommandLineOption backend(
+        QStringLiteral("backend"),
+        QStringLiteral("Which layer reaches the pedal: sim, ftdi or d2xx (the vendor's "
+                       "library). Default: d2xx when it loads, else ftdi."),
+        QStringLiteral("name"));
+    parser.addOption(simulate);
+    parser.addOption(backend);
+    parser.process(app);
+
+    EditorOptions options;
+    if (parser.isSet(simulate)) {
+        options.backend = BackendKind::Simulated;
+    }
+    if (parser.isSet(backend) && !parseBackendKind(parser.value(backend), options.backend)) {
+        std::fprintf(stderr, "tarnwick-editor: unknown back end '%s' (sim, ftdi or d2xx)\n",
+                     qPrintable(parser.value(backend)));
+        return 2;
+    }
+    const bool explicitBackend = options.backend != BackendKind::Automatic;
+
+    Editor editor(std::move(options));
+    if (!editor.backendError().isEmpty()) {
+        if (explicitBackend) {
+            std::fprintf(stderr, "tarnwick-editor: %s\n", qPrintable(editor.backendError()));
+            return 1;
+        }
+        QMessageBox::warning(nullptr, QApplication::applicationDisplayName(),
+                             editor.backendError());
+    }
+    return app.exec();
+}

@@ -1,0 +1,3 @@
+#include "update/TformUpdateUpdater.h"
+
+TformUpdateUpdater::TformUpdateUpdater() { setWindowTitle(QStringLiteral("UpdateUpdater")); }

@@ -1,0 +1,247 @@
+#include "EditorFixture.h"
+#include "MainWindowState.h"
+#include "console/TformPrint.h"
+#include "firmware/TformFirmwareUpgrade.h"
+#include "fx/TformFXsettings.h"
+#include "update/TformNewVersionMsg.h"
+#include "update/TformUpdateUpdater.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QTimer>
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void startWithAPedal() {
+        EditorFixture f;
+        TformMain& w = f.main();
+        QCOMPARE(w.lblDeviceName->text(), QStringLiteral("Tarnwick ZQ7"));
+        QCOMPARE(w.menuSerialNumber->text(), QStringLiteral("Device Serial: TZ7A0001"));
+        QCOMPARE(f.editor->state().DeviceSerialNumber, QByteArray("TZ7A0001"));
+        QCOMPARE(f.editor->unit().Settings().baudRate, ULONG(115200));
+        QCOMPARE(f.editor->state().LatestFirmwareVersion, 7);
+        QVERIFY(f.dialogs.messages.isEmpty());
+        // Connect works at once, without a Scan.
+        f.connect();
+        QCOMPARE(w.lblDeviceName->text(), QStringLiteral("Tarnwick ZQ7 connected"));
+    }
+
+    void startWithoutAPedal() {
+        EditorFixture f([](SimD2xx& sim) { sim.removeAllDevices(); });
+        TformMain& w = f.main();
+        QCOMPARE(w.lblDeviceName->text(), QStringLiteral("No device found"));
+        QCOMPARE(w.menuSerialNumber->text(), QStringLiteral("Device Serial: "));
+        QCOMPARE(commandStates(w), QStringLiteral("0000000011010"));
+        QVERIFY(f.dialogs.messages.isEmpty());
+    }
+
+    void probeShowsOtherDescriptionsUnchangedAndTheLastDevice() {
+        EditorFixture f([](SimD2xx& sim) { sim.addDevice("SECOND22", "Other bridge"); });
+        QCOMPARE(f.main().lblDeviceName->text(), QStringLiteral("Other bridge"));
+        QCOMPARE(f.main().menuSerialNumber->text(), QStringLiteral("Device Serial: TZ7A0001SECOND22"));
+        QCOMPARE(f.editor->state().DeviceSerialNumber, QByteArray("SECOND22"));
+    }
+
+    void sixWindowsInOrderOnlyTheMainOneVisible() {
+        EditorFixture f;
+        QCOMPARE(f.main().windowTitle(), QStringLiteral("Tarnwick Editor"));
+        QVERIFY(f.main().isVisible());
+        const QList<QPair<QWidget*, QString>> others = {
+            {&f.editor->firmwareUpgrade(), "Firmware Upgrade"},
+            {&f.editor->console(), "Debug Console"},
+            {&f.editor->fxSettings(), "Form1"},
+            {&f.editor->newVersionMsg(), "New Version"},
+            {&f.editor->updateUpdater(), "UpdateUpdater"},
+        };
+        for (const auto& [window, caption] : others) {
+            QCOMPARE(window->windowTitle(), caption);
+            QVERIFY(!window->isVisible());
+        }
+        QCOMPARE(f.editor->console().size(), QSize(506, 652));
+        QCOMPARE(f.editor->fxSettings().size(), QSize(333, 517));
+        QCOMPARE(f.editor->firmwareUpgrade().size(), QSize(196, 141));
+    }
+
+    void layoutAtDesignPositions_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("points");
+        QTest::newRow("lblDeviceName") << "lblDeviceName" << QRect(9, 32, 174, 17)
+                                       << "No device found" << 11.0;
+        QTest::newRow("lblFirmwareVersion") << "lblFirmwareVersion" << QRect(9, 48, 174, 20)
+                                            << "Device Firmware Version: " << 11.0;
+        QTest::newRow("lblStatus") << "lblStatus" << QRect(9, 68, 174, 17) << "Status: " << 11.0;
+        QTest::newRow("btnUpload") << "btnUpload" << QRect(9, 87, 80, 33) << "Upload Selected"
+                                   << 11.0;
+        QTest::newRow("btnRequest") << "btnRequest" << QRect(97, 87, 86, 33) << "Request" << 11.0;
+        QTest::newRow("btnSaveParameters") << "btnSaveParameters" << QRect(8, 128, 81, 33)
+                                           << "Save Parameters" << 11.0;
+        QTest::newRow("btnAssign") << "btnAssign" << QRect(97, 128, 86, 33) << "Assign" << 11.0;
+        QTest::newRow("btnSetFootswitchMode") << "btnSetFootswitchMode" << QRect(9, 169, 80, 31)
+                                              << "Set Footswitch Mode" << 10.5;
+        QTest::newRow("btnSetTuning") << "btnSetTuning" << QRect(97, 169, 86, 31) << "Set Tuning"
+                                      << 10.5;
+        QTest::newRow("lstEffects") << "lstEffects" << QRect(191, 32, 154, 168) << "" << 11.0;
+    }
+    void layoutAtDesignPositions() {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, text);
+        QFETCH(double, points);
+        EditorFixture f([](SimD2xx& sim) { sim.removeAllDevices(); });
+        TformMain& w = f.main();
+        QCOMPARE(w.size(), QSize(354, 217));
+        QCOMPARE(w.menuBar()->height(), 24);
+        const QMap<QString, QWidget*> elements = {
+            {"lblDeviceName", w.lblDeviceName},
+            {"lblFirmwareVersion", w.lblFirmwareVersion},
+            {"lblStatus", w.lblStatus},
+            {"btnUpload", w.btnUpload},
+            {"btnRequest", w.btnRequest},
+            {"btnSaveParameters", w.btnSaveParameters},
+            {"btnAssign", w.btnAssign},
+            {"btnSetFootswitchMode", w.btnSetFootswitchMode},
+            {"btnSetTuning", w.btnSetTuning},
+            {"lstEffects", w.lstEffects},
+        };
+        QWidget* e = elements.value(name);
+        QRect inClient(e->mapTo(&w, QPoint(0, 0)), e->size());
+        QCOMPARE(inClient, geometry);
+        QCOMPARE(e->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(e->font().pointSizeF(), points);
+        if (auto* label = qobject_cast<QLabel*>(e)) {
+            QCOMPARE(label->text(), text);
+        } else if (auto* button = qobject_cast<QPushButton*>(e)) {
+            QCOMPARE(button->text(), text);
+        }
+    }
+
+    void menusInOrder() {
+        EditorFixture f;
+        QStringList seen;
+        for (QAction* menu : f.main().menuBar()->actions()) {
+            QStringList items;
+            for (QAction* item : menu->menu()->actions()) {
+                items << item->text() + (item->isEnabled() ? "" : " (off)") +
+                             (item->isChecked() ? " (checked)" : "");
+            }
+            seen << menu->text() + ": " + items.join(", ");
+        }
+        QCOMPARE(seen, (QStringList{
+                           "File: Load Preset, Save Preset",
+                           "Connection: Scan, Connect, Disconnect (off)",
+                           "Settings: Look, MIDI (off), Upload Tuning Data (off)",
+                           "Firmware Upgrade: Upgrade Mode, Start Firmware Upgrade (off)",
+                           "Info: Support, Editor Version:  (off), New version available: (off), "
+                           "Update Now (off), Show Update Message, Device Serial: TZ7A0001 (off)",
+                       }));
+        QCOMPARE(f.main().menuMIDI->actions().value(0)->text(), QStringLiteral("Channel"));
+        QVERIFY(!f.main().UploadCheckTimer->isActive());
+        QCOMPARE(f.main().UploadCheckTimer->interval(), 5000);
+        QVERIFY(!f.main().TimerCheckWebVersion->isActive());
+    }
+
+    void stateTable_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("states");
+        QTest::addColumn<bool>("connected");
+        // upload request assign save footswitch tuning MIDI data scan connect
+        // disconnect upgrade-mode start-upgrade
+        QTest::newRow("start") << QStringList{} << "0000000011010" << false;
+        QTest::newRow("after Connect") << QStringList{"connect"} << "1100000000100" << true;
+        QTest::newRow("after Request") << QStringList{"connect", "request"} << "1111111100100"
+                                       << true;
+        QTest::newRow("after Disconnect") << QStringList{"connect", "request", "disconnect"}
+                                          << "0000000011000" << false;
+        QTest::newRow("Connect after Disconnect")
+            << QStringList{"connect", "request", "disconnect", "connect"} << "1100000000100"
+            << true;
+        QTest::newRow("failed Connect") << QStringList{"unplug", "connect"} << "0000000011010"
+                                        << false;
+        QTest::newRow("failed Disconnect")
+            << QStringList{"connect", "request", "unplug", "disconnect"} << "1111111100100" << true;
+        QTest::newRow("failed Request") << QStringList{"connect", "silence", "request"}
+                                        << "1100000000100" << true;
+    }
+    void stateTable() {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, states);
+        QFETCH(bool, connected);
+        EditorFixture f;
+        for (const QString& step : steps) {
+            if (step == "connect") {
+                f.connect();
+            } else if (step == "request") {
+                f.request();
+            } else if (step == "disconnect") {
+                f.trigger(f.main().menuDisconnect);
+            } else if (step == "unplug") {
+                f.sim->unplugAtCall(1);
+            } else if (step == "silence") {
+                f.pedal().setSilent(true);
+            }
+        }
+        QCOMPARE(commandStates(f.main()), states);
+        QCOMPARE(f.editor->state().DeviceConnected, connected);
+        QVERIFY(!f.editor->state().ReadbackInProgress);
+    }
+
+    void upgradeModeToggles() {
+        EditorFixture f;
+        QAction* mode = f.main().menuFirmwareUpgradeMode;
+        f.trigger(mode);
+        QVERIFY(mode->isChecked());
+        QVERIFY(f.editor->state().FirmwareUpgradeMode);
+        f.trigger(mode);
+        QVERIFY(!mode->isChecked());
+        QVERIFY(!f.editor->state().FirmwareUpgradeMode);
+    }
+
+    void debugConsoleShortcut_data() {
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("Ctrl+Shift+P") << int(Qt::ControlModifier | Qt::ShiftModifier) << true;
+        QTest::newRow("Ctrl+Shift+Alt+P")
+            << int(Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier) << true;
+        QTest::newRow("P") << int(Qt::NoModifier) << false;
+        QTest::newRow("Ctrl+P") << int(Qt::ControlModifier) << false;
+        QTest::newRow("Shift+P") << int(Qt::ShiftModifier) << false;
+    }
+    void debugConsoleShortcut() {
+        QFETCH(int, modifiers);
+        QFETCH(bool, opens);
+        EditorFixture f;
+        f.main().activateWindow();
+        f.main().lstEffects->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(&f.main()));
+        QTest::keyClick(f.main().lstEffects, Qt::Key_P, Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(f.editor->console().isVisible(), opens);
+    }
+
+    void foldersAreCreated() {
+        EditorFixture f;
+        QVERIFY(QDir(f.documents.filePath("KORVA")).exists());
+        QVERIFY(QDir(f.documents.filePath("KORVA/Tarnwick ZQ7")).exists());
+    }
+
+    void unusableDocumentsFolderIsReportedAndStartGoesOn() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("not-a-folder");
+        QFile(file).open(QIODevice::WriteOnly);
+        EditorFixture f({}, file + "/Documents");
+        QCOMPARE(f.dialogs.messages.size(), 2);
+        QVERIFY(f.dialogs.messages[0].startsWith("Error creating folder: "));
+        QVERIFY(f.dialogs.messages[1].startsWith("Error creating subfolder: "));
+        QVERIFY(f.dialogs.messages[0].size() > QString("Error creating folder: ").size());
+        QVERIFY(f.main().isVisible());
+        QCOMPARE(f.main().lblDeviceName->text(), QStringLiteral("Tarnwick ZQ7"));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

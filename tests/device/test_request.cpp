@@ -1,0 +1,143 @@
+#include "EditorFixture.h"
+#include "MainWindowState.h"
+
+#include <QLabel>
+#include <QTimer>
+
+namespace {
+QString afterRequest() { return QStringLiteral("1111111100100"); }
+QString afterConnect() { return QStringLiteral("1100000000100"); }
+} // namespace
+
+class TestRequest : public QObject {
+    Q_OBJECT
+private slots:
+    void firmwareVersions_data() {
+        QTest::addColumn<int>("versionByte");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QStringList>("boxes");
+        const QString six = "A firmware upgrade is required to use the new features. Please "
+                            "upgrade to Firmware 6";
+        const QString seven = "A firmware upgrade is required. Please upgrade to Firmware 7";
+        QTest::newRow("5") << 0x05 << "Firmware Version: 05" << QStringList{six, seven};
+        QTest::newRow("6") << 0x06 << "Firmware Version: 06" << QStringList{seven};
+        QTest::newRow("7") << 0x07 << "Firmware Version: 07" << QStringList{};
+        // The byte is read as two decimal digits: 0x10 is version 10.
+        QTest::newRow("10") << 0x10 << "Firmware Version: 10" << QStringList{seven};
+    }
+    void firmwareVersions() {
+        QFETCH(int, versionByte);
+        QFETCH(QString, label);
+        QFETCH(QStringList, boxes);
+        EditorFixture f;
+        f.pedal().settings().firmwareVersion = std::uint8_t(versionByte);
+        f.connect();
+        f.log->lines.clear();
+        f.request();
+        QCOMPARE(f.pedal().writes(), QList<QByteArray>{QByteArray::fromHex("0200")});
+        QCOMPARE(f.main().lblFirmwareVersion->text(), label);
+        QCOMPARE(f.dialogs.messages, boxes);
+        QVERIFY(f.log->lines.contains(label));
+        QVERIFY(f.log->lines.contains("Algorithm version: 0008"));
+        QVERIFY(f.log->lines.contains("Effect Number: 01"));
+        QCOMPARE(f.log->lines.indexOf(label) + 1, f.log->lines.indexOf("Algorithm version: 0008"));
+        QCOMPARE(f.log->lines.value(0), QStringLiteral("num of bytes received: 82"));
+        QCOMPARE(commandStates(f.main()), afterRequest());
+        QVERIFY(!f.editor->state().ReadbackInProgress);
+    }
+
+    void readbackInProgressDuringTheRequest() {
+        EditorFixture f;
+        f.connect();
+        bool during = false;
+        f.editor->settingsReadback = [&] { during = f.editor->state().ReadbackInProgress; };
+        f.request();
+        QVERIFY(during);
+        QVERIFY(!f.editor->state().ReadbackInProgress);
+    }
+
+    void shortAnswerIsRefused() {
+        EditorFixture f;
+        f.connect();
+        QByteArray thirty;
+        for (int i = 0; i < 30; ++i) {
+            thirty += "7\r\n";
+        }
+        f.pedal().setGarbage(thirty);
+        bool readBack = false;
+        f.editor->settingsReadback = [&] { readBack = true; };
+        f.request();
+        QCOMPARE(f.dialogs.messages,
+                 QStringList{"Incomplete answer from the pedal: 30 values received, 82 expected."});
+        QCOMPARE(f.main().lblFirmwareVersion->text(), QStringLiteral("Device Firmware Version: "));
+        QVERIFY(!readBack);
+        QCOMPARE(commandStates(f.main()), afterConnect());
+        QVERIFY(!f.editor->state().ReadbackInProgress);
+    }
+
+    void silentPedalIsReported() {
+        EditorFixture f;
+        f.connect();
+        f.pedal().setSilent(true);
+        f.request();
+        QCOMPARE(f.dialogs.messages, QStringList{"The pedal did not answer."});
+        QCOMPARE(f.main().lblFirmwareVersion->text(), QStringLiteral("Device Firmware Version: "));
+        QCOMPARE(commandStates(f.main()), afterConnect());
+        QVERIFY(!f.editor->state().ReadbackInProgress);
+    }
+
+    void unplugDuringTheWait() {
+        EditorFixture f;
+        f.connect();
+        f.pedal().setAnswerDelay(100);
+        f.sim->unplugAtCall(4);
+        f.request();
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        QVERIFY(f.dialogs.messages[0].startsWith("FT_GetQueueStatus"));
+        QCOMPARE(commandStates(f.main()), afterConnect());
+        QVERIFY(!f.editor->state().ReadbackInProgress);
+    }
+
+    void versionByteWithAHexDigit() {
+        EditorFixture f;
+        f.pedal().settings().firmwareVersion = 0x0A;
+        f.connect();
+        f.request();
+        QCOMPARE(f.main().lblFirmwareVersion->text(), QStringLiteral("Firmware Version: 0A"));
+        QCOMPARE(f.dialogs.messages, QStringList{"'0A' is not a valid integer value"});
+        QCOMPARE(commandStates(f.main()), afterConnect());
+        QVERIFY(!f.editor->state().ReadbackInProgress);
+    }
+
+    void otherCommandsAreRefusedWhileWaiting() {
+        EditorFixture f;
+        f.connect();
+        f.pedal().setAnswerDelay(150);
+        QTimer::singleShot(30, [&] {
+            f.request();
+            f.trigger(f.main().menuDisconnect);
+        });
+        f.request();
+        const QString refusal =
+            "The pedal is still answering another command. Please try again when it has finished.";
+        QCOMPARE(f.dialogs.messages, (QStringList{refusal, refusal}));
+        QCOMPARE(f.pedal().writes(), QList<QByteArray>{QByteArray::fromHex("0200")});
+        QCOMPARE(commandStates(f.main()), afterRequest());
+        QVERIFY(f.sim->isOpen());
+    }
+
+    void algorithmVersionOtherThanListedIsLogged() {
+        EditorFixture f;
+        f.pedal().settings().algorithmVersion = 7;
+        f.connect();
+        f.request();
+        QVERIFY(f.dialogs.messages.isEmpty());
+        QCOMPARE(f.log->lines.last(),
+                 QStringLiteral("Upload latest version of Tarnwick ZQ7 algorithm. Please upload "
+                                "Algorithm %1")
+                     .arg(f.editor->state().ListAlgorithmVersion));
+    }
+};
+
+QTEST_MAIN(TestRequest)
+#include "test_request.moc"

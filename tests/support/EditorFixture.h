@@ -1,0 +1,52 @@
+#pragma once
+
+#include "LogRecorder.h"
+#include "RecordingShell.h"
+#include "ScriptedDialogs.h"
+#include "SimD2xx.h"
+#include "app/Editor.h"
+#include "app/TformMain.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+
+// A fresh editor on the offscreen platform against a simulated pedal, with
+// scripted boxes, a recording shell, no pauses and its own documents folder.
+struct EditorFixture {
+    QTemporaryDir documents;
+    ScriptedDialogs dialogs;
+    RecordingShell shell;
+    SimD2xx* sim = nullptr;
+    std::unique_ptr<Editor> editor;
+    std::unique_ptr<LogRecorder> log;
+
+    // `prepare` sets up the pedal before the editor starts and probes it.
+    explicit EditorFixture(const std::function<void(SimD2xx&)>& prepare = {},
+                           const QString& documentsFolder = QString()) {
+        auto api = std::make_unique<SimD2xx>();
+        sim = api.get();
+        if (prepare) {
+            prepare(*sim);
+        }
+        EditorOptions options;
+        options.api = std::move(api);
+        options.dialogs = &dialogs;
+        options.shell = &shell;
+        options.pacing = 0.0;
+        options.documentsFolder = documentsFolder.isEmpty() ? documents.path() : documentsFolder;
+        options.answerTimeoutMs = 300;
+        editor = std::make_unique<Editor>(std::move(options));
+        log = std::make_unique<LogRecorder>(editor->log());
+    }
+
+    TformMain& main() { return editor->main(); }
+    SimulatedPedal& pedal() { return sim->pedal(); }
+
+    void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void trigger(QAction* action) { action->trigger(); }
+    void connect() { trigger(main().menuConnect); }
+    void request() { click(main().btnRequest); }
+};
