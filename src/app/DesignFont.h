@@ -2,6 +2,6 @@
 
 #include <QFont>
 
-// Arial at the given point size, or a metric-compatible sans where Arial is
-// missing.
-QFont designFont(double points);
+// Arial, or a metric-compatible sans where Arial is missing, at a design size
+// given in device-independent pixels (the unit of the window layouts).
+QFont designFont(double pixels);

@@ -10,7 +10,7 @@ void WrappingButton::paintEvent(QPaintEvent*) {
     const QString text = option.text;
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    const QRect area = rect().adjusted(2, 2, -2, -2);
     painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap, option.palette, isEnabled(),
                          text, QPalette::ButtonText);
 }

@@ -70,7 +70,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("geometry");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("points");
+        QTest::addColumn<double>("pixels");
         QTest::newRow("lblDeviceName") << "lblDeviceName" << QRect(9, 32, 174, 17)
                                        << "No device found" << 11.0;
         QTest::newRow("lblFirmwareVersion") << "lblFirmwareVersion" << QRect(9, 48, 174, 20)
@@ -92,7 +92,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QRect, geometry);
         QFETCH(QString, text);
-        QFETCH(double, points);
+        QFETCH(double, pixels);
         EditorFixture f([](SimD2xx& sim) { sim.removeAllDevices(); });
         TformMain& w = f.main();
         QCOMPARE(w.size(), QSize(354, 217));
@@ -113,7 +113,7 @@ private slots:
         QRect inClient(e->mapTo(&w, QPoint(0, 0)), e->size());
         QCOMPARE(inClient, geometry);
         QCOMPARE(e->font().family(), QStringLiteral("Arial"));
-        QCOMPARE(e->font().pointSizeF(), points);
+        QCOMPARE(e->font().pointSizeF() * 96.0 / 72.0, pixels);
         if (auto* label = qobject_cast<QLabel*>(e)) {
             QCOMPARE(label->text(), text);
         } else if (auto* button = qobject_cast<QPushButton*>(e)) {
