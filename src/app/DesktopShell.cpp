@@ -9,7 +9,9 @@
 #include <shellapi.h>
 #endif
 
-bool DesktopShell::openUrl(const QString& url) { return QDesktopServices::openUrl(QUrl(url)); }
+bool DesktopShell::openUrl(const QString& url) {
+    return QDesktopServices::openUrl(QUrl(url));
+}
 
 bool DesktopShell::runElevated(const QString& program, const QStringList& arguments) {
 #ifdef Q_OS_WIN

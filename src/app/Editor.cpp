@@ -61,7 +61,7 @@ Editor::Editor(EditorOptions options)
       ownShell_(options.shell ? nullptr : std::make_unique<DesktopShell>()),
       dialogs_(options.dialogs ? options.dialogs : ownDialogs_.get()),
       shell_(options.shell ? options.shell : ownShell_.get()), pacer_(options.pacing),
-      folders_(options.documentsFolder), report_(*dialogs_) {
+      folders_(options.documentsFolder), report_(*dialogs_), resources_(*dialogs_) {
     if (!backend_.api) {
         backend_.api = std::make_unique<NoDevice>();
     }
@@ -75,7 +75,7 @@ Editor::Editor(EditorOptions options)
     }
     firmwareUpgrade_ = std::make_unique<TformFirmwareUpgrade>();
     console_ = std::make_unique<TformPrint>(log_);
-    fxSettings_ = std::make_unique<TformFXsettings>();
+    fxSettings_ = std::make_unique<TformFXsettings>(*this);
     newVersionMsg_ = std::make_unique<TformNewVersionMsg>();
     updateUpdater_ = std::make_unique<TformUpdateUpdater>();
     main_->show();
@@ -83,7 +83,9 @@ Editor::Editor(EditorOptions options)
 
 Editor::~Editor() = default;
 
-int Editor::latestFirmwareVersion() const { return FirmwareVersionList.back(); }
+int Editor::latestFirmwareVersion() const {
+    return FirmwareVersionList.back();
+}
 
 bool Editor::refuseWhileWaiting() {
     if (!comm_->waiting()) {
@@ -95,9 +97,13 @@ bool Editor::refuseWhileWaiting() {
     return true;
 }
 
-void Editor::showConsole() { console_->setVisible(true); }
+void Editor::showConsole() {
+    console_->setVisible(true);
+}
 
-void Editor::showFirmwareUpgrade() { firmwareUpgrade_->show(); }
+void Editor::showFirmwareUpgrade() {
+    firmwareUpgrade_->show();
+}
 
 void Editor::readBackSettings() {
     if (settingsReadback) {

@@ -5,6 +5,7 @@
 #include "app/ErrorReport.h"
 #include "app/Folders.h"
 #include "app/Pacer.h"
+#include "app/Resources.h"
 #include "app/SessionState.h"
 #include "device/Communication.h"
 #include "device/D2XXUnit.h"
@@ -64,6 +65,7 @@ public:
     const Folders& folders() const { return folders_; }
     const ErrorReport& report() const { return report_; }
     DeviceInfo& deviceInfo() { return deviceInfo_; }
+    Resources& resources() { return resources_; }
 
     int latestFirmwareVersion() const;
 
@@ -91,6 +93,7 @@ private:
     Folders folders_;
     ErrorReport report_;
     DeviceInfo deviceInfo_;
+    Resources resources_;
     std::unique_ptr<D2XXUnit> unit_;
     std::unique_ptr<Communication> comm_;
 

@@ -10,9 +10,13 @@ Folders::Folders(const QString& documents)
                      ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                      : documents) {}
 
-QString Folders::maker() const { return QDir(documents_).filePath(QStringLiteral("KORVA")); }
+QString Folders::maker() const {
+    return QDir(documents_).filePath(QStringLiteral("KORVA"));
+}
 
-QString Folders::product() const { return QDir(maker()).filePath(QStringLiteral("Tarnwick ZQ7")); }
+QString Folders::product() const {
+    return QDir(maker()).filePath(QStringLiteral("Tarnwick ZQ7"));
+}
 
 bool Folders::ensure(const QString& path, QString* error) {
     std::error_code ec;

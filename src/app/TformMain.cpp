@@ -3,6 +3,7 @@
 #include "app/DesignFont.h"
 #include "app/Dialogs.h"
 #include "app/Editor.h"
+#include "app/EffectNames.h"
 #include "app/Folders.h"
 #include "widgets/WrappingButton.h"
 
@@ -40,6 +41,7 @@ TformMain::TformMain(Editor& editor) : editor_(editor) {
 
     UploadCheckTimer = new QTimer(this);
     UploadCheckTimer->setInterval(UploadCheckIntervalMs);
+    connect(UploadCheckTimer, &QTimer::timeout, this, &TformMain::UploadCheckTimerTimer);
     TimerCheckWebVersion = new QTimer(this);
     TimerCheckWebVersion->setInterval(CheckWebVersionDelayMs);
     TimerCheckWebVersion->setSingleShot(true);
@@ -51,7 +53,7 @@ TformMain::TformMain(Editor& editor) : editor_(editor) {
         connect(shortcut, &QShortcut::activated, this, [this] { editor_.showConsole(); });
     }
 
-    FormCreate();
+    editor_.report().run([this] { FormCreate(); });
 }
 
 void TformMain::buildLayout() {
@@ -74,15 +76,19 @@ void TformMain::buildLayout() {
     btnSetTuning = place(client, new QPushButton(QStringLiteral("Set Tuning")), 97, 169, 86, 31);
     lstEffects = place(client, new QListWidget, 191, 32, 154, 168);
 
-    for (QWidget* w : std::initializer_list<QWidget*>{lblDeviceName, lblFirmwareVersion, lblStatus,
-                                                      btnUpload, btnRequest, btnSaveParameters,
-                                                      btnAssign, lstEffects}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{lblDeviceName, lblFirmwareVersion, lblStatus, btnUpload,
+                                         btnRequest, btnSaveParameters, btnAssign, lstEffects}) {
         w->setFont(font11);
     }
     btnSetFootswitchMode->setFont(font105);
     btnSetTuning->setFont(font105);
 
     connectHandler(btnRequest, &TformMain::btnRequestClick);
+    connectHandler(btnUpload, &TformMain::btnUploadClick);
+    connect(lstEffects, &QListWidget::itemClicked, this,
+            [this] { editor_.report().run([this] { effetto_cliccato(); }); });
+    lstEffects->installEventFilter(this);
 }
 
 void TformMain::connectHandler(QAction* action, void (TformMain::*handler)()) {
@@ -150,7 +156,13 @@ void TformMain::FormCreate() {
     }
     menuMIDI->menuAction()->setEnabled(false);
     menuUploadTuningsData->setEnabled(false);
+    lstEffects->clear();
+    editor_.resources().read_file_from_stream(QStringLiteral("octave"));
+    FillEffectList();
     EnsureFolders();
+    if (lstEffects->count() > 0) {
+        editor_.state().ListAlgorithmVersion = effectAlgorithmVersion(lstEffects->item(0)->text());
+    }
     editor_.state().LatestFirmwareVersion = editor_.latestFirmwareVersion();
 }
 
@@ -180,4 +192,6 @@ void TformMain::menuFirmwareUpgradeModeClick() {
     editor_.state().FirmwareUpgradeMode = on;
 }
 
-void TformMain::menuStartFirmwareUpgradeClick() { editor_.showFirmwareUpgrade(); }
+void TformMain::menuStartFirmwareUpgradeClick() {
+    editor_.showFirmwareUpgrade();
+}

@@ -55,6 +55,8 @@ public:
     QAction* menuSerialNumber = nullptr;
 
     QTimer* UploadCheckTimer = nullptr;
+    // How long the upload waits for the pedal's answer.
+    int uploadAnswerLimitMs = 30000;
     QTimer* TimerCheckWebVersion = nullptr;
 
     // Handlers.
@@ -65,12 +67,21 @@ public:
     void btnRequestClick();
     void menuFirmwareUpgradeModeClick();
     void menuStartFirmwareUpgradeClick();
+    void effetto_cliccato();
+    void btnUploadClick();
+    void UploadCheckTimerTimer();
 
     // Start-up steps owned by the device link.
     void ProbeDevices();
     void InitSerialSettings();
     // Reads the pedal's versions and settings; false when nothing was read.
     bool RequestDeviceInfo();
+    void FillEffectList();
+    // The two bytes that open an algorithm or tuning data upload.
+    void SendUploadPrefix();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     Editor& editor_;
@@ -84,4 +95,7 @@ private:
     void connectHandler(QPushButton* button, void (TformMain::*handler)());
     void setSettingsCommandsEnabled(bool enabled);
     void ScanDevices();
+    // Arrow keys in the effect list log and move the selection; the list's
+    // own key handling still runs.
+    void move_up_or_down(int key);
 };

@@ -46,8 +46,14 @@ void TformPrint::appendLine(const QString& text, bool scroll) {
     }
 }
 
-void TformPrint::btnClearClick() { Memo1->clear(); }
+void TformPrint::btnClearClick() {
+    Memo1->clear();
+}
 
-void TformPrint::btnScrollTopClick() { Memo1->verticalScrollBar()->setValue(0); }
+void TformPrint::btnScrollTopClick() {
+    Memo1->verticalScrollBar()->setValue(0);
+}
 
-void TformPrint::CheckBox1Change() { AutoScrollDown = CheckBox1->isChecked(); }
+void TformPrint::CheckBox1Change() {
+    AutoScrollDown = CheckBox1->isChecked();
+}

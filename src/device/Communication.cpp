@@ -70,7 +70,7 @@ WaitOutcome Communication::waitForAnswer(int timeoutMs) {
     }
 }
 
-bool Communication::readAll(int& total, bool pause) {
+bool Communication::readAnswer(int& total, bool pause, const std::function<void(int)>& afterRead) {
     ++waitDepth_;
     const ScopeExit done([this] { --waitDepth_; });
     for (;;) {
@@ -80,6 +80,9 @@ bool Communication::readAll(int& total, bool pause) {
             return false;
         }
         total += static_cast<int>(n);
+        if (n > 0 && afterRead) {
+            afterRead(total);
+        }
         if (pause) {
             pacer_.sleepMs(10);
         }
@@ -111,7 +114,7 @@ ValueAnswer Communication::ReadDeviceValues(int expectedValues, int timeoutMs) {
     unit_.PurgeTransmit();
     int total = 0;
     for (;;) {
-        if (!readAll(total, !state_.FirmwareUpgradeMode)) {
+        if (!readAnswer(total, !state_.FirmwareUpgradeMode)) {
             answer.outcome = WaitOutcome::DeviceError;
             return answer;
         }
@@ -166,7 +169,7 @@ QString Communication::ReadBootloaderReply(int timeoutMs, WaitOutcome* outcome) 
         return {};
     }
     int total = 0;
-    const bool ok = readAll(total, false);
+    const bool ok = readAnswer(total, false);
     log_.ConsoleLog(QStringLiteral("num of bytes received: %1").arg(total));
     unit_.PurgeReceive();
     if (!ok || total == 0) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -50,6 +51,11 @@ public:
     // Decodes the first `byteCount` bytes of InBuffer and logs the values.
     int DecodeReceivedValues(int byteCount);
 
+    // Reads what is queued, appending in InBuffer after `total` bytes, until a
+    // read returns nothing; `afterRead` sees the total after each read that
+    // brought bytes. False when a read failed (its box has been shown).
+    bool readAnswer(int& total, bool pause, const std::function<void(int)>& afterRead = {});
+
     // The first byte of the reply as two digits, or empty.
     QString ReadBootloaderReply(int timeoutMs = DefaultLimit, WaitOutcome* outcome = nullptr);
 
@@ -77,7 +83,5 @@ private:
 
     int limit(int timeoutMs) const { return timeoutMs < 0 ? answerTimeoutMs_ : timeoutMs; }
 
-    // Reads until a read returns nothing; false when a read failed.
-    bool readAll(int& total, bool pause);
     int countValues(int byteCount) const;
 };

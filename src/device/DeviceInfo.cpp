@@ -26,9 +26,13 @@ DeviceInfo DeviceInfo::fromValues(const std::vector<std::uint8_t>& v) {
     return info;
 }
 
-int DeviceInfo::firmwareVersion() const { return decimal(FirmwareVersionText); }
+int DeviceInfo::firmwareVersion() const {
+    return decimal(FirmwareVersionText);
+}
 
-int DeviceInfo::algorithmVersion() const { return decimal(AlgorithmVersionText); }
+int DeviceInfo::algorithmVersion() const {
+    return decimal(AlgorithmVersionText);
+}
 
 QString featureUpgradeMessage() {
     return QStringLiteral("A firmware upgrade is required to use the new features. Please upgrade "
@@ -36,10 +40,13 @@ QString featureUpgradeMessage() {
         .arg(FeatureFirmwareVersion);
 }
 
-bool needsFeatureUpgrade(int version) { return version < FeatureFirmwareVersion; }
+bool needsFeatureUpgrade(int version) {
+    return version < FeatureFirmwareVersion;
+}
 
 QString latestUpgradeMessage(int latest) {
-    return QStringLiteral("A firmware upgrade is required. Please upgrade to Firmware %1").arg(latest);
+    return QStringLiteral("A firmware upgrade is required. Please upgrade to Firmware %1")
+        .arg(latest);
 }
 
 QString algorithmUploadHint(int listed) {

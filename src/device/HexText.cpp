@@ -57,6 +57,13 @@ QByteArray HexToBytes(const QString& hex) {
     return bytes;
 }
 
+QString Hex2String(const QString& hex) {
+    QByteArray bytes(hex.size() / 2, '\0');
+    const int n =
+        HexTextToBytes(hex, reinterpret_cast<std::uint8_t*>(bytes.data()), int(bytes.size()));
+    return QString::fromLatin1(bytes.left(n));
+}
+
 bool isHexMessage(const QString& text) {
     if (text.size() % 2 != 0) {
         return false;

@@ -18,6 +18,9 @@ QString BytesToHexText(const std::uint8_t* source, int count);
 // raises the conversion error.
 QByteArray HexToBytes(const QString& hex);
 
+// The 8-bit text of the digit pairs, one character per byte (Latin-1).
+QString Hex2String(const QString& hex);
+
 // True when the text is an even number of hexadecimal digits.
 bool isHexMessage(const QString& text);
 

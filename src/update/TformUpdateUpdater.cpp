@@ -1,3 +1,5 @@
 #include "update/TformUpdateUpdater.h"
 
-TformUpdateUpdater::TformUpdateUpdater() { setWindowTitle(QStringLiteral("UpdateUpdater")); }
+TformUpdateUpdater::TformUpdateUpdater() {
+    setWindowTitle(QStringLiteral("UpdateUpdater"));
+}

@@ -42,7 +42,8 @@ private slots:
     void probeShowsOtherDescriptionsUnchangedAndTheLastDevice() {
         EditorFixture f([](SimD2xx& sim) { sim.addDevice("SECOND22", "Other bridge"); });
         QCOMPARE(f.main().lblDeviceName->text(), QStringLiteral("Other bridge"));
-        QCOMPARE(f.main().menuSerialNumber->text(), QStringLiteral("Device Serial: TZ7A0001SECOND22"));
+        QCOMPARE(f.main().menuSerialNumber->text(),
+                 QStringLiteral("Device Serial: TZ7A0001SECOND22"));
         QCOMPARE(f.editor->state().DeviceSerialNumber, QByteArray("SECOND22"));
     }
 
@@ -71,21 +72,21 @@ private slots:
         QTest::addColumn<QRect>("geometry");
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("pixels");
-        QTest::newRow("lblDeviceName") << "lblDeviceName" << QRect(9, 32, 174, 17)
-                                       << "No device found" << 11.0;
-        QTest::newRow("lblFirmwareVersion") << "lblFirmwareVersion" << QRect(9, 48, 174, 20)
-                                            << "Device Firmware Version: " << 11.0;
+        QTest::newRow("lblDeviceName")
+            << "lblDeviceName" << QRect(9, 32, 174, 17) << "No device found" << 11.0;
+        QTest::newRow("lblFirmwareVersion")
+            << "lblFirmwareVersion" << QRect(9, 48, 174, 20) << "Device Firmware Version: " << 11.0;
         QTest::newRow("lblStatus") << "lblStatus" << QRect(9, 68, 174, 17) << "Status: " << 11.0;
-        QTest::newRow("btnUpload") << "btnUpload" << QRect(9, 87, 80, 33) << "Upload Selected"
-                                   << 11.0;
+        QTest::newRow("btnUpload")
+            << "btnUpload" << QRect(9, 87, 80, 33) << "Upload Selected" << 11.0;
         QTest::newRow("btnRequest") << "btnRequest" << QRect(97, 87, 86, 33) << "Request" << 11.0;
-        QTest::newRow("btnSaveParameters") << "btnSaveParameters" << QRect(8, 128, 81, 33)
-                                           << "Save Parameters" << 11.0;
+        QTest::newRow("btnSaveParameters")
+            << "btnSaveParameters" << QRect(8, 128, 81, 33) << "Save Parameters" << 11.0;
         QTest::newRow("btnAssign") << "btnAssign" << QRect(97, 128, 86, 33) << "Assign" << 11.0;
-        QTest::newRow("btnSetFootswitchMode") << "btnSetFootswitchMode" << QRect(9, 169, 80, 31)
-                                              << "Set Footswitch Mode" << 10.5;
-        QTest::newRow("btnSetTuning") << "btnSetTuning" << QRect(97, 169, 86, 31) << "Set Tuning"
-                                      << 10.5;
+        QTest::newRow("btnSetFootswitchMode")
+            << "btnSetFootswitchMode" << QRect(9, 169, 80, 31) << "Set Footswitch Mode" << 10.5;
+        QTest::newRow("btnSetTuning")
+            << "btnSetTuning" << QRect(97, 169, 86, 31) << "Set Tuning" << 10.5;
         QTest::newRow("lstEffects") << "lstEffects" << QRect(191, 32, 154, 168) << "" << 11.0;
     }
     void layoutAtDesignPositions() {
@@ -98,16 +99,11 @@ private slots:
         QCOMPARE(w.size(), QSize(354, 217));
         QCOMPARE(w.menuBar()->height(), 24);
         const QMap<QString, QWidget*> elements = {
-            {"lblDeviceName", w.lblDeviceName},
-            {"lblFirmwareVersion", w.lblFirmwareVersion},
-            {"lblStatus", w.lblStatus},
-            {"btnUpload", w.btnUpload},
-            {"btnRequest", w.btnRequest},
-            {"btnSaveParameters", w.btnSaveParameters},
-            {"btnAssign", w.btnAssign},
-            {"btnSetFootswitchMode", w.btnSetFootswitchMode},
-            {"btnSetTuning", w.btnSetTuning},
-            {"lstEffects", w.lstEffects},
+            {"lblDeviceName", w.lblDeviceName}, {"lblFirmwareVersion", w.lblFirmwareVersion},
+            {"lblStatus", w.lblStatus},         {"btnUpload", w.btnUpload},
+            {"btnRequest", w.btnRequest},       {"btnSaveParameters", w.btnSaveParameters},
+            {"btnAssign", w.btnAssign},         {"btnSetFootswitchMode", w.btnSetFootswitchMode},
+            {"btnSetTuning", w.btnSetTuning},   {"lstEffects", w.lstEffects},
         };
         QWidget* e = elements.value(name);
         QRect inClient(e->mapTo(&w, QPoint(0, 0)), e->size());
@@ -154,19 +150,19 @@ private slots:
         // disconnect upgrade-mode start-upgrade
         QTest::newRow("start") << QStringList{} << "0000000011010" << false;
         QTest::newRow("after Connect") << QStringList{"connect"} << "1100000000100" << true;
-        QTest::newRow("after Request") << QStringList{"connect", "request"} << "1111111100100"
-                                       << true;
-        QTest::newRow("after Disconnect") << QStringList{"connect", "request", "disconnect"}
-                                          << "0000000011000" << false;
+        QTest::newRow("after Request")
+            << QStringList{"connect", "request"} << "1111111100100" << true;
+        QTest::newRow("after Disconnect")
+            << QStringList{"connect", "request", "disconnect"} << "0000000011000" << false;
         QTest::newRow("Connect after Disconnect")
             << QStringList{"connect", "request", "disconnect", "connect"} << "1100000000100"
             << true;
-        QTest::newRow("failed Connect") << QStringList{"unplug", "connect"} << "0000000011010"
-                                        << false;
+        QTest::newRow("failed Connect")
+            << QStringList{"unplug", "connect"} << "0000000011010" << false;
         QTest::newRow("failed Disconnect")
             << QStringList{"connect", "request", "unplug", "disconnect"} << "1111111100100" << true;
-        QTest::newRow("failed Request") << QStringList{"connect", "silence", "request"}
-                                        << "1100000000100" << true;
+        QTest::newRow("failed Request")
+            << QStringList{"connect", "silence", "request"} << "1100000000100" << true;
     }
     void stateTable() {
         QFETCH(QStringList, steps);

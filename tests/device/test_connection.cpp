@@ -74,10 +74,10 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("none") << 0 << QStringList{"No device found"} << "No device found"
                               << QByteArray("TZ7A0001") << QStringList{"FT device count: 0"};
-        QTest::newRow("the pedal") << 1 << QStringList{"FT230X Basic UART found, click Connect"}
-                                   << "FT230X Basic UART" << QByteArray("TZ7A0001")
-                                   << QStringList{"FT device count: 1",
-                                                  "FT_Device_String: TZ7A0001"};
+        QTest::newRow("the pedal")
+            << 1 << QStringList{"FT230X Basic UART found, click Connect"} << "FT230X Basic UART"
+            << QByteArray("TZ7A0001")
+            << QStringList{"FT device count: 1", "FT_Device_String: TZ7A0001"};
         QTest::newRow("two devices")
             << 2
             << QStringList{"FT230X Basic UART found, click Connect",

@@ -5,8 +5,12 @@
 #include <QTimer>
 
 namespace {
-QString afterRequest() { return QStringLiteral("1111111100100"); }
-QString afterConnect() { return QStringLiteral("1100000000100"); }
+QString afterRequest() {
+    return QStringLiteral("1111111100100");
+}
+QString afterConnect() {
+    return QStringLiteral("1100000000100");
+}
 } // namespace
 
 class TestRequest : public QObject {

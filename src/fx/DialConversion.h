@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+// The dials report whole degrees in (-180, 180]. Their sweep runs clockwise
+// from -135 (level 0) through 180 and 0 to -45 (level 1023); the sector
+// between -135 and -45 through -90 is dead.
+
+// Moves an angle in the dead sector to the nearer end of the sweep.
+int SnapDialAngle(int angle);
+// The position 0..269 along the sweep.
+int DialAngleToPosition(int angle);
+// The 10-bit level of a position: round(p x 1023 / 269).
+int positionToLevel(int position);
+// A level shifted into the DSP's value word; 0x800000 is full scale.
+std::uint32_t levelWord(int level);

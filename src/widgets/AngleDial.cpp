@@ -1,0 +1,120 @@
+#include "widgets/AngleDial.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+#include <QtMath>
+#include <cmath>
+
+namespace {
+
+int normalized(int degrees) {
+    int a = degrees % 360;
+    if (a <= -180) {
+        a += 360;
+    } else if (a > 180) {
+        a -= 360;
+    }
+    return a;
+}
+
+// The sweep runs clockwise from -135 to -45: 270 degrees.
+constexpr int SweepStart = -135;
+constexpr int SweepSpan = 270;
+
+} // namespace
+
+AngleDial::AngleDial(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setFixedSize(40, 40);
+}
+
+void AngleDial::setAngle(int degrees) {
+    const int a = normalized(degrees);
+    if (a == angle_) {
+        return;
+    }
+    angle_ = a;
+    update();
+    emit angleChanged(angle_);
+}
+
+int AngleDial::angleAt(const QPointF& point) const {
+    const QPointF centre = QRectF(rect()).center();
+    const double radians = std::atan2(-(point.y() - centre.y()), point.x() - centre.x());
+    return normalized(int(std::lround(qRadiansToDegrees(radians))));
+}
+
+void AngleDial::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        setAngle(angleAt(event->position()));
+    }
+}
+
+void AngleDial::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() & Qt::LeftButton) {
+        setAngle(angleAt(event->position()));
+    }
+}
+
+void AngleDial::wheelEvent(QWheelEvent* event) {
+    // Up turns clockwise, towards the higher levels.
+    const int steps = event->angleDelta().y() / 120;
+    if (steps != 0) {
+        setAngle(angle_ - steps);
+    }
+    event->accept();
+}
+
+void AngleDial::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+        setAngle(angle_ - 1);
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+        setAngle(angle_ + 1);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void AngleDial::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
+    const QPalette& pal = palette();
+    const double side = std::min(width(), height());
+    const QRectF ring =
+        QRectF((width() - side) / 2 + 2, (height() - side) / 2 + 2, side - 4, side - 4);
+    const QRectF knob = ring.adjusted(5, 5, -5, -5);
+
+    // QPainter's arcs run counter-clockwise in sixteenths of a degree, as the
+    // dial's angles do; the sweep is drawn from its start clockwise.
+    QPen track(pal.color(group, QPalette::Mid), 3, Qt::SolidLine, Qt::FlatCap);
+    p.setPen(track);
+    p.drawArc(ring, SweepStart * 16, -SweepSpan * 16);
+    int travelled = SweepStart - angle_;
+    if (travelled < 0) {
+        travelled += 360;
+    }
+    if (travelled > 0 && travelled <= SweepSpan) {
+        QPen value(pal.color(group, QPalette::Highlight), 3, Qt::SolidLine, Qt::FlatCap);
+        p.setPen(value);
+        p.drawArc(ring, SweepStart * 16, -travelled * 16);
+    }
+
+    p.setPen(QPen(pal.color(group, QPalette::Shadow), 1));
+    p.setBrush(pal.color(group, QPalette::Button));
+    p.drawEllipse(knob);
+
+    const double radians = qDegreesToRadians(double(angle_));
+    const QPointF centre = knob.center();
+    const double r = knob.width() / 2 - 1;
+    const QPointF tip(centre.x() + r * std::cos(radians), centre.y() - r * std::sin(radians));
+    p.setPen(QPen(pal.color(group, QPalette::ButtonText), 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(centre + (tip - centre) * 0.3, tip);
+}
