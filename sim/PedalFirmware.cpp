@@ -30,7 +30,7 @@ constexpr int EepromSize = 16384;
 
 } // namespace
 
-const QByteArray PedalFirmware::UploadAnswer = QByteArrayLiteral("Upload OK\r\n");
+const QByteArray PedalFirmware::UploadAnswer = QByteArrayLiteral("ALGORITHM OK");
 
 PedalFirmware::PedalFirmware() {
     settings_.addressTable = BuiltInAddresses;

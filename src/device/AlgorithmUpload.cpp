@@ -17,6 +17,8 @@ namespace {
 constexpr int PrefixPauseMs = 400;
 // The label shows at most this many characters of the answer.
 constexpr int AnswerShown = 17;
+// An answer is complete once the line has been quiet this long.
+constexpr int AnswerQuietMs = 50;
 } // namespace
 
 void TformMain::SendUploadPrefix() {
@@ -75,12 +77,17 @@ void TformMain::btnUploadClick() {
         editor_.dialogs().showMessage(QStringLiteral("The pedal did not answer the upload."));
         return;
     }
-    int total = 0;
-    comm.readAnswer(total, false, [&](int received) {
+    // The answer has begun: it replaces "Upload Failed" from now on.
+    UploadCheckTimer->stop();
+    const auto show = [&](int received) {
         const QString answer =
             Hex2String(BytesToHexText(unit.InBuffer(), std::min(received, AnswerShown)));
         log.ConsoleLog(QStringLiteral("received: ") + answer);
         lblStatus->setText(answer);
-    });
-    UploadCheckTimer->stop();
+    };
+    int total = 0;
+    // The answer may come in pieces: read on while more follows soon.
+    while (comm.readAnswer(total, false, show) && total < D2XXUnit::BufferSize &&
+           comm.waitForAnswer(AnswerQuietMs) == WaitOutcome::Answered) {
+    }
 }

@@ -3,21 +3,13 @@
 #include "app/Dialogs.h"
 #include "app/Editor.h"
 #include "device/Communication.h"
-#include "device/HexText.h"
 #include "fx/DialConversion.h"
+#include "fx/DspMessage.h"
 #include "fx/TformFXsettings.h"
 #include "widgets/AngleDial.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>
-
-namespace {
-
-QString writeToDspMessage(std::uint16_t address, std::uint32_t word) {
-    return QStringLiteral("01") + hexField(address, 4) + hexField(word, 8);
-}
-
-} // namespace
 
 bool TformFXsettings::assignedLock(const assignable_parameter& parameter) {
     if (parameter.is_assigned && !editor_.state().ReadbackInProgress) {
@@ -36,7 +28,7 @@ std::uint32_t TformFXsettings::SendDialValue(AngleDial* dial, std::uint16_t addr
         dial->setAngle(SnapDialAngle(dial->angle()));
     }
     const std::uint32_t word = levelWord(positionToLevel(DialAngleToPosition(dial->angle())));
-    editor_.comm().SendHexMessage(writeToDspMessage(address, word), false);
+    editor_.comm().SendHexMessage(WriteToDspMessage(address, word), false);
     return word;
 }
 
@@ -85,7 +77,7 @@ void TformFXsettings::VariWavePitchOnChange() {
         return;
     }
     const std::uint32_t word = PitchTable[size_t(position)];
-    editor_.comm().SendHexMessage(writeToDspMessage(params.FirstHarmonicPitch.address, word),
+    editor_.comm().SendHexMessage(WriteToDspMessage(params.FirstHarmonicPitch.address, word),
                                   false);
     params.FirstHarmonicPitch.value = word;
 }

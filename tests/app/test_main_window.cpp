@@ -5,6 +5,7 @@
 #include "fx/TformFXsettings.h"
 #include "update/TformNewVersionMsg.h"
 #include "update/TformUpdateUpdater.h"
+#include "widgets/AngleDial.h"
 
 #include <QDir>
 #include <QFile>
@@ -185,6 +186,11 @@ private slots:
         QCOMPARE(commandStates(f.main()), states);
         QCOMPARE(f.editor->state().DeviceConnected, connected);
         QVERIFY(!f.editor->state().ReadbackInProgress);
+        // The effect settings controls follow the connection after their design
+        // state; the display-only dials never turn on.
+        const bool disconnected = steps.contains("disconnect") && !connected;
+        QCOMPARE(f.editor->fxSettings().dialInputLevel->isEnabled(), !disconnected);
+        QVERIFY(!f.editor->fxSettings().dialDry->isEnabled());
     }
 
     void upgradeModeToggles() {

@@ -8,6 +8,7 @@
 #include "app/TformMain.h"
 
 #include <QAction>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,5 +49,12 @@ struct EditorFixture {
     void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     void trigger(QAction* action) { action->trigger(); }
     void connect() { trigger(main().menuConnect); }
+    // Clicks the built-in effect in the effect list.
+    void clickEffect() {
+        QListWidget* list = main().lstEffects;
+        QListWidgetItem* item = list->item(0);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(item).center());
+    }
     void request() { click(main().btnRequest); }
 };

@@ -1,0 +1,187 @@
+#include "app/EditorError.h"
+#include "app/EffectNames.h"
+#include "fx/DialConversion.h"
+#include "fx/DspMessage.h"
+#include "fx/HintsUnit.h"
+#include "fx/Parameters.h"
+
+#include <QTest>
+
+namespace {
+const QString BuiltInTable =
+    "001220000B00E800770073000300CC00DE00A000E9004C005B0051000A006E00E7001B000C";
+}
+
+class TestFxModel : public QObject {
+    Q_OBJECT
+private slots:
+    void angleToLevelWord_data() {
+        QTest::addColumn<int>("angle");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<uint>("word");
+        QTest::newRow("minimum") << -135 << 0 << 0 << 0x000000u;
+        QTest::newRow("one step") << -136 << 1 << 4 << 0x008000u;
+        QTest::newRow("-179") << -179 << 44 << 167 << 0x14E000u;
+        QTest::newRow("180") << 180 << 44 << 167 << 0x14E000u;
+        QTest::newRow("179") << 179 << 45 << 171 << 0x156000u;
+        QTest::newRow("up") << 90 << 134 << 510 << 0x3FC000u;
+        QTest::newRow("zero") << 0 << 224 << 852 << 0x6A8000u;
+        QTest::newRow("-1") << -1 << 225 << 856 << 0x6B0000u;
+        QTest::newRow("maximum") << -45 << 269 << 1023 << 0x7FE000u;
+    }
+    void angleToLevelWord() {
+        QFETCH(int, angle);
+        QFETCH(int, position);
+        QFETCH(int, level);
+        QFETCH(uint, word);
+        QCOMPARE(DialAngleToPosition(angle), position);
+        QCOMPARE(positionToLevel(position), level);
+        QCOMPARE(levelWord(level), std::uint32_t(word));
+    }
+
+    void levelsRiseAlongTheSweep() {
+        int previous = -1;
+        for (int p = 0; p <= 269; ++p) {
+            const int level = positionToLevel(p);
+            QVERIFY(level > previous);
+            previous = level;
+        }
+        QCOMPARE(previous, 1023);
+    }
+
+    void deadSectorSnaps_data() {
+        QTest::addColumn<int>("angle");
+        QTest::addColumn<int>("snapped");
+        QTest::newRow("-100") << -100 << -135;
+        QTest::newRow("-90") << -90 << -135;
+        QTest::newRow("-134") << -134 << -135;
+        QTest::newRow("-89") << -89 << -45;
+        QTest::newRow("-60") << -60 << -45;
+        QTest::newRow("-46") << -46 << -45;
+        QTest::newRow("-135 stays") << -135 << -135;
+        QTest::newRow("-45 stays") << -45 << -45;
+        QTest::newRow("0 stays") << 0 << 0;
+        QTest::newRow("180 stays") << 180 << 180;
+    }
+    void deadSectorSnaps() {
+        QFETCH(int, angle);
+        QFETCH(int, snapped);
+        QCOMPARE(SnapDialAngle(angle), snapped);
+    }
+
+    void writeToDspMessages() {
+        QCOMPARE(WriteToDspMessage(0x000A, levelWord(512)), QStringLiteral("01000A00400000"));
+        QCOMPARE(WriteToDspMessage(0x00E7, levelWord(852)), QStringLiteral("0100E7006A8000"));
+        QCOMPARE(WriteToDspMessage(0x006E, PitchTable[24]), QStringLiteral("01006E00800000"));
+    }
+
+    void resourceNames_data() {
+        QTest::addColumn<QString>("effect");
+        QTest::addColumn<QString>("resource");
+        QTest::newRow("built-in") << "Tarnwick ZQ7 0008"
+                                  << "Tarnwick_ZQ7_0008";
+        QTest::newRow("hyphen, X, plus") << "Oct-X+2"
+                                         << "Oct_multplus2";
+        QTest::newRow("lower-case x stays") << "Box x"
+                                            << "Box_x";
+    }
+    void resourceNames() {
+        QFETCH(QString, effect);
+        QFETCH(QString, resource);
+        QCOMPARE(format_resource_name(effect), resource);
+    }
+
+    void algorithmVersionOfAnEffect() {
+        QCOMPARE(effectAlgorithmVersion("Tarnwick ZQ7 0008"), 8);
+        QCOMPARE(effectAlgorithmVersion("Tarnwick ZQ7   12"), 12);
+        QVERIFY_THROWS_EXCEPTION(ConversionError, effectAlgorithmVersion("Tarnwick ZQ7 00A8"));
+        QVERIFY_THROWS_EXCEPTION(ConversionError, effectAlgorithmVersion("Short"));
+    }
+
+    void recordsBeforeAnyTable() {
+        ParameterSet p;
+        const QStringList order = {"Dry",           "Sub Mix",
+                                   "-1 Oct",        "-2 Oct",
+                                   "Wave",          "Low Pass",
+                                   "High Pass",     "1st Harmonic",
+                                   "Split",         "Range",
+                                   "Input Level",   "1st Harmonic Pitch",
+                                   "Wave Clip",     "Dominant Note Cut",
+                                   "High Notes Cut"};
+        for (int i = 0; i < ParameterSet::Count; ++i) {
+            QCOMPARE(p.name(i), order[i]);
+            QCOMPARE(p.value(i), 0u);
+            QCOMPARE(p.address(i), std::uint16_t(i < 10 ? 0 : 0xFFFF));
+        }
+        QCOMPARE(p.Dry.num_of_addresses, std::uint8_t(1));
+        QVERIFY(!p.InputLevel.is_assigned);
+        QCOMPARE(p.AssignFlags, (std::array<bool, 5>{}));
+    }
+
+    void addressesFromTheBuiltInTable() {
+        ParameterSet p;
+        p.LoadParameterAddresses(BuiltInTable + "FFFF");
+        const std::uint16_t expected[] = {0x0B, 0xE8, 0x77, 0x73, 0x03, 0xCC, 0xDE, 0xA0,
+                                          0xE9, 0x00, 0x0A, 0x6E, 0xE7, 0x1B, 0x0C};
+        for (int i = 0; i < ParameterSet::Count; ++i) {
+            QCOMPARE(p.address(i), expected[i]);
+        }
+    }
+
+    void shortTableIsRefused() {
+        ParameterSet p;
+        try {
+            p.LoadParameterAddresses(BuiltInTable.left(73));
+            QFAIL("loaded");
+        } catch (const EditorError& e) {
+            QVERIFY(e.text().contains("73 of 74"));
+        }
+        QCOMPARE(p.Dry.address, std::uint16_t(0));
+        QCOMPARE(p.InputLevel.address, std::uint16_t(0xFFFF));
+    }
+
+    void nonHexPairStopsTheTable() {
+        ParameterSet p;
+        QString table = BuiltInTable;
+        table[16] = 'G'; // slot 2, "-1 Oct"
+        QVERIFY_THROWS_EXCEPTION(ConversionError, p.LoadParameterAddresses(table));
+        QCOMPARE(p.Dry.address, std::uint16_t(0x0B));
+        QCOMPARE(p.SubMix.address, std::uint16_t(0xE8));
+        QCOMPARE(p.Minus1Oct.address, std::uint16_t(0));
+        QCOMPARE(p.InputLevel.address, std::uint16_t(0xFFFF));
+    }
+
+    void pitchTable() {
+        QCOMPARE(PitchTable[0], 0x00200000u);
+        QCOMPARE(PitchTable[12], 0x00400000u);
+        QCOMPARE(PitchTable[13], 0x00455558u);
+        QCOMPARE(PitchTable[24], 0x00800000u);
+    }
+
+    void assignmentVocabulary() {
+        QCOMPARE(assignmentEntries(0),
+                 (QStringList{"Not Assigned", "Input Level", "1st Harmonic Pitch", "Wave Clip"}));
+        QCOMPARE(assignmentEntries(3),
+                 (QStringList{"Not Assigned", "Dominant Note Cut", "High Notes Cut"}));
+        QCOMPARE(assignmentEntries(4), (QStringList{"Not Assigned", "Bypass", "Preset"}));
+        QCOMPARE(assignmentLabel(4), QStringLiteral("Remote Footswitch"));
+    }
+
+    void hints() {
+        QCOMPARE(HintsUnit::InputLevel(),
+                 QStringLiteral("Set level of input signal to the octave down effect. It does not "
+                                "affect dry.\r\nAdjust if you hear too much distortion on the sub. "
+                                "By deafult it is set to mid position."));
+        QCOMPARE(HintsUnit::SemitonesVariation(),
+                 QStringLiteral("Select the pitch variation in semitones from -5 to +3"));
+        QCOMPARE(HintsUnit::DominantNoteCut().count("\r\n"), 2);
+        QVERIFY(HintsUnit::HighNoteCut().startsWith(
+            "Removes tracking and noise on higher strings (e.g. open G string and first frets in "
+            "standard tuning)\r\nMake sure"));
+        QCOMPARE(HintsUnit::GuitarTuning().count("\r\n"), 3);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestFxModel)
+#include "test_fx_model.moc"
