@@ -12,6 +12,11 @@ public:
 
     void run(const std::function<void()>& handler) const;
 
+    // A slot that runs a window's handler inside the report.
+    template <typename Window> auto guarded(Window* window, void (Window::*handler)()) const {
+        return [this, window, handler] { run([window, handler] { (window->*handler)(); }); };
+    }
+
 private:
     Dialogs& dialogs_;
 };

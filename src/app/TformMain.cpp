@@ -53,7 +53,7 @@ TformMain::TformMain(Editor& editor) : editor_(editor) {
         connect(shortcut, &QShortcut::activated, this, [this] { editor_.showConsole(); });
     }
 
-    editor_.report().run([this] { FormCreate(); });
+    editor_.report().guarded(this, &TformMain::FormCreate)();
 }
 
 void TformMain::buildLayout() {
@@ -84,21 +84,13 @@ void TformMain::buildLayout() {
     btnSetFootswitchMode->setFont(font105);
     btnSetTuning->setFont(font105);
 
-    connectHandler(btnRequest, &TformMain::btnRequestClick);
-    connectHandler(btnUpload, &TformMain::btnUploadClick);
+    connect(btnRequest, &QPushButton::clicked, this,
+            editor_.report().guarded(this, &TformMain::btnRequestClick));
+    connect(btnUpload, &QPushButton::clicked, this,
+            editor_.report().guarded(this, &TformMain::btnUploadClick));
     connect(lstEffects, &QListWidget::itemClicked, this,
-            [this] { editor_.report().run([this] { effetto_cliccato(); }); });
+            editor_.report().guarded(this, &TformMain::effetto_cliccato));
     lstEffects->installEventFilter(this);
-}
-
-void TformMain::connectHandler(QAction* action, void (TformMain::*handler)()) {
-    connect(action, &QAction::triggered, this,
-            [this, handler] { editor_.report().run([this, handler] { (this->*handler)(); }); });
-}
-
-void TformMain::connectHandler(QPushButton* button, void (TformMain::*handler)()) {
-    connect(button, &QPushButton::clicked, this,
-            [this, handler] { editor_.report().run([this, handler] { (this->*handler)(); }); });
 }
 
 void TformMain::buildMenus() {
@@ -114,9 +106,12 @@ void TformMain::buildMenus() {
     menuConnect = menuConnection->addAction(QStringLiteral("Connect"));
     menuDisconnect = menuConnection->addAction(QStringLiteral("Disconnect"));
     menuDisconnect->setEnabled(false);
-    connectHandler(menuScan, &TformMain::menuScanClick);
-    connectHandler(menuConnect, &TformMain::ConnectOnClick);
-    connectHandler(menuDisconnect, &TformMain::menuDisconnectClick);
+    connect(menuScan, &QAction::triggered, this,
+            editor_.report().guarded(this, &TformMain::menuScanClick));
+    connect(menuConnect, &QAction::triggered, this,
+            editor_.report().guarded(this, &TformMain::ConnectOnClick));
+    connect(menuDisconnect, &QAction::triggered, this,
+            editor_.report().guarded(this, &TformMain::menuDisconnectClick));
 
     menuSettings = bar->addMenu(QStringLiteral("Settings"));
     menuLook = menuSettings->addMenu(QStringLiteral("Look"));
@@ -129,8 +124,10 @@ void TformMain::buildMenus() {
     menuFirmwareUpgradeMode->setCheckable(true);
     menuStartFirmwareUpgrade = menuFirmware->addAction(QStringLiteral("Start Firmware Upgrade"));
     menuStartFirmwareUpgrade->setEnabled(false);
-    connectHandler(menuFirmwareUpgradeMode, &TformMain::menuFirmwareUpgradeModeClick);
-    connectHandler(menuStartFirmwareUpgrade, &TformMain::menuStartFirmwareUpgradeClick);
+    connect(menuFirmwareUpgradeMode, &QAction::triggered, this,
+            editor_.report().guarded(this, &TformMain::menuFirmwareUpgradeModeClick));
+    connect(menuStartFirmwareUpgrade, &QAction::triggered, this,
+            editor_.report().guarded(this, &TformMain::menuStartFirmwareUpgradeClick));
 
     menuInfo = bar->addMenu(QStringLiteral("Info"));
     menuSupport = menuInfo->addAction(QStringLiteral("Support"));

@@ -90,9 +90,6 @@ private:
     void buildMenus();
     void FormCreate();
     void EnsureFolders();
-    // Runs a handler inside the top-level error report.
-    void connectHandler(QAction* action, void (TformMain::*handler)());
-    void connectHandler(QPushButton* button, void (TformMain::*handler)());
     void setSettingsCommandsEnabled(bool enabled);
     void ScanDevices();
     // Arrow keys in the effect list log and move the selection; the list's

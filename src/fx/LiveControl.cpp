@@ -32,40 +32,40 @@ std::uint32_t TformFXsettings::SendDialValue(AngleDial* dial, std::uint16_t addr
     return word;
 }
 
-void TformFXsettings::dialDryChange() {
+void TformFXsettings::sendDial(AngleDial* dial, standard_parameter& parameter) {
     if (!editor_.refuseWhileWaiting()) {
-        params.Dry.value = SendDialValue(dialDry, params.Dry.address);
+        parameter.value = SendDialValue(dial, parameter.address);
     }
+}
+
+void TformFXsettings::sendDial(AngleDial* dial, assignable_parameter& parameter) {
+    if (!assignedLock(parameter) && !editor_.refuseWhileWaiting()) {
+        parameter.value = SendDialValue(dial, parameter.address);
+    }
+}
+
+void TformFXsettings::dialDryChange() {
+    sendDial(dialDry, params.Dry);
 }
 
 void TformFXsettings::dialMinus1OctChange() {
-    if (!editor_.refuseWhileWaiting()) {
-        params.Minus1Oct.value = SendDialValue(dialMinus1Oct, params.Minus1Oct.address);
-    }
+    sendDial(dialMinus1Oct, params.Minus1Oct);
 }
 
 void TformFXsettings::dialSubMixChange() {
-    if (!editor_.refuseWhileWaiting()) {
-        params.SubMix.value = SendDialValue(dialSubMix, params.SubMix.address);
-    }
+    sendDial(dialSubMix, params.SubMix);
 }
 
 void TformFXsettings::dialMinus2OctChange() {
-    if (!editor_.refuseWhileWaiting()) {
-        params.Minus2Oct.value = SendDialValue(dialMinus2Oct, params.Minus2Oct.address);
-    }
+    sendDial(dialMinus2Oct, params.Minus2Oct);
 }
 
 void TformFXsettings::OnChange_dialInputLevel() {
-    if (!assignedLock(params.InputLevel) && !editor_.refuseWhileWaiting()) {
-        params.InputLevel.value = SendDialValue(dialInputLevel, params.InputLevel.address);
-    }
+    sendDial(dialInputLevel, params.InputLevel);
 }
 
 void TformFXsettings::dialClipWaveChange() {
-    if (!assignedLock(params.WaveClip) && !editor_.refuseWhileWaiting()) {
-        params.WaveClip.value = SendDialValue(dialClipWave, params.WaveClip.address);
-    }
+    sendDial(dialClipWave, params.WaveClip);
 }
 
 void TformFXsettings::VariWavePitchOnChange() {

@@ -62,8 +62,7 @@ AngleDial* TformFXsettings::addDial(int x, int y, const QString& label, QWidget*
 }
 
 void TformFXsettings::onDial(AngleDial* dial, void (TformFXsettings::*handler)()) {
-    connect(dial, &AngleDial::angleChanged, this,
-            [this, handler] { editor_.report().run([this, handler] { (this->*handler)(); }); });
+    connect(dial, &AngleDial::angleChanged, this, editor_.report().guarded(this, handler));
 }
 
 void TformFXsettings::buildDials() {

@@ -89,6 +89,10 @@ private:
     void onDial(AngleDial* dial, void (TformFXsettings::*handler)());
     // Always disabled: only the program turns them.
     std::array<QWidget*, 10> displayOnlyControls() const;
+    // A dial's change handling: the value word sent becomes the record's.
+    void sendDial(AngleDial* dial, standard_parameter& parameter);
+    // The same behind the assigned lock.
+    void sendDial(AngleDial* dial, assignable_parameter& parameter);
     // True, with the message, when an assigned parameter must not change.
     bool assignedLock(const assignable_parameter& parameter);
 };

@@ -85,6 +85,19 @@ private slots:
         QCOMPARE(f.log->lines.filter("efx index :").size(), 2);
     }
 
+    void missingImageEndsTheOpening() {
+        EditorFixture f;
+        f.clickEffect();
+        TformFXsettings& fx = f.editor->fxSettings();
+        const QStringList lines = f.editor->resources().ResourceLines;
+        f.editor->state().SelectedEffectName = "Tarnwick ZQ7 0009";
+        fx.params.Dry.address = 0x0123;
+        f.editor->report().run([&] { fx.FormShow(); });
+        QCOMPARE(f.dialogs.messages, QStringList{"Resource Tarnwick_ZQ7_0009 not found"});
+        QCOMPARE(f.editor->resources().ResourceLines, lines);
+        QCOMPARE(fx.params.Dry.address, std::uint16_t(0x0123));
+    }
+
     void arrowKeysOnlyLog() {
         EditorFixture f;
         QListWidget* list = f.main().lstEffects;
