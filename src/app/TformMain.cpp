@@ -8,6 +8,7 @@
 #include "widgets/WrappingButton.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -187,6 +188,11 @@ void TformMain::menuFirmwareUpgradeModeClick() {
     const bool on = !editor_.state().FirmwareUpgradeMode;
     menuFirmwareUpgradeMode->setChecked(on);
     editor_.state().FirmwareUpgradeMode = on;
+}
+
+void TformMain::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    QCoreApplication::quit();
 }
 
 void TformMain::menuStartFirmwareUpgradeClick() {

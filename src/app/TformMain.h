@@ -82,6 +82,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Closing the main window ends the program, whatever else is open.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     Editor& editor_;

@@ -18,7 +18,7 @@ constexpr int PrefixPauseMs = 400;
 // The label shows at most this many characters of the answer.
 constexpr int AnswerShown = 17;
 // An answer is complete once the line has been quiet this long.
-constexpr int AnswerQuietMs = 50;
+constexpr int AnswerQuietMs = 200;
 } // namespace
 
 void TformMain::SendUploadPrefix() {

@@ -140,7 +140,7 @@ private slots:
         DeviceFixture f;
         f.open();
         f.comm.received_bytes_array = {1, 2, 3};
-        f.pedal().setAnswerDelay(50);
+        f.pedal().setAnswerDelay(500);
         f.comm.SendHexMessage(QStringLiteral("0200"), true);
         f.sim.unplugAtCall(3);
         QCOMPARE(f.comm.ReadDeviceValues(82).outcome, WaitOutcome::DeviceError);

@@ -125,12 +125,12 @@ private slots:
         DeviceFixture f;
         f.open();
         f.pedal().setGarbage("ABCDEFGH");
-        f.pedal().setPieces(5, 40);
+        f.pedal().setPieces(5, 300);
         f.unit.OutBuffer()[0] = 0x02;
         f.unit.OutBuffer()[1] = 0x00;
         f.unit.WriteOut(2);
         QCOMPARE(f.unit.ReadQueued(), DWORD(5));
-        QTest::qSleep(60);
+        QTest::qSleep(400);
         QCOMPARE(f.unit.ReadQueued(secondOffset), DWORD(3));
         QCOMPARE(QByteArray(reinterpret_cast<char*>(f.unit.InBuffer()), int(expected.size())),
                  expected);

@@ -93,7 +93,7 @@ private slots:
     void unplugDuringTheWait() {
         EditorFixture f;
         f.connect();
-        f.pedal().setAnswerDelay(100);
+        f.pedal().setAnswerDelay(500);
         f.sim->unplugAtCall(4);
         f.request();
         QCOMPARE(f.dialogs.messages.size(), 1);
@@ -116,7 +116,7 @@ private slots:
     void otherCommandsAreRefusedWhileWaiting() {
         EditorFixture f;
         f.connect();
-        f.pedal().setAnswerDelay(150);
+        f.pedal().setAnswerDelay(400);
         QTimer::singleShot(30, [&] {
             f.request();
             f.trigger(f.main().menuDisconnect);

@@ -86,7 +86,7 @@ private slots:
         EditorFixture f;
         f.connect();
         f.clickEffect();
-        f.pedal().setPieces(6, 25);
+        f.pedal().setPieces(6, 100);
         f.log->lines.clear();
         f.click(f.main().btnUpload);
         QCOMPARE(f.log->lines.filter("received: "),

@@ -158,10 +158,10 @@ private slots:
         pedal.receive(hex("0200"));
         QCOMPARE(pedal.take(100), QByteArray("x\r"));
         pedal.setGarbage({});
-        pedal.setAnswerDelay(40);
+        pedal.setAnswerDelay(300);
         pedal.receive(hex("0200"));
         QCOMPARE(pedal.available(), 0);
-        QTest::qSleep(60);
+        QTest::qSleep(400);
         QVERIFY(pedal.available() > 0);
         pedal.purgeReceived();
         QCOMPARE(pedal.available(), 0);

@@ -38,7 +38,7 @@ struct EditorFixture {
         options.shell = &shell;
         options.pacing = 0.0;
         options.documentsFolder = documentsFolder.isEmpty() ? documents.path() : documentsFolder;
-        options.answerTimeoutMs = 300;
+        options.answerTimeoutMs = 1000;
         editor = std::make_unique<Editor>(std::move(options));
         log = std::make_unique<LogRecorder>(editor->log());
     }
