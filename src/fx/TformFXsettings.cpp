@@ -56,7 +56,7 @@ W* TformFXsettings::add(W* widget, int x, int y, int w, int h, QWidget* parent) 
 AngleDial* TformFXsettings::addDial(int x, int y, const QString& label, QWidget* parent) {
     auto* dial = add(new AngleDial, x, y, DialSize, DialSize, parent);
     auto* caption =
-        add(new QLabel(label), x - 10, y + DialSize, DialSize + 20, LabelHeight, parent);
+        add(new QLabel(label), x - 12, y + DialSize, DialSize + 24, LabelHeight, parent);
     caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     return dial;
 }
