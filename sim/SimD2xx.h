@@ -19,14 +19,12 @@ public:
     explicit SimD2xx(SimulatedPedal::Mode mode = SimulatedPedal::Mode::Firmware);
 
     SimulatedPedal& pedal(int index = 0) { return *devices_.at(size_t(index))->pedal; }
-    int deviceCount() const { return int(devices_.size()); }
     SimulatedPedal& addDevice(const QByteArray& serial, const QByteArray& description);
     void removeAllDevices() { devices_.clear(); }
 
     // Every call from the k-th on (counting from now, 1 = the next) finds the
     // bridge gone.
     void unplugAtCall(int k) { unplugAt_ = calls_ + k; }
-    int calls() const { return calls_; }
 
     ULONG baudRate(int index = 0) const { return devices_.at(size_t(index))->baud; }
     bool isOpen(int index = 0) const { return devices_.at(size_t(index))->open; }

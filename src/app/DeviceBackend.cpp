@@ -26,7 +26,6 @@ DeviceBackend simulated() {
     auto sim = std::make_unique<SimD2xx>();
     b.simulator = sim.get();
     b.api = std::move(sim);
-    b.description = QStringLiteral("simulated pedal");
     return b;
 }
 
@@ -34,7 +33,6 @@ DeviceBackend ftdi() {
     DeviceBackend b;
 #ifdef TARNWICK_HAVE_LIBFTDI
     b.api = std::make_unique<FtdiD2xx>();
-    b.description = QStringLiteral("libftdi");
 #else
     b.error = QStringLiteral("This build has no libftdi back end");
 #endif
@@ -45,9 +43,6 @@ DeviceBackend vendor() {
     DeviceBackend b;
     const QString path = VendorD2xx::defaultLibraryPath();
     b.api = VendorD2xx::load(path, &b.error);
-    if (b.api) {
-        b.description = QStringLiteral("D2XX library %1").arg(path);
-    }
     return b;
 }
 

@@ -16,8 +16,7 @@ bool parseBackendKind(const QString& text, BackendKind& kind);
 struct DeviceBackend {
     std::unique_ptr<D2xxApi> api;
     SimD2xx* simulator = nullptr; // set when the simulated pedal answers
-    QString description;
-    QString error; // why the requested back end could not be had
+    QString error;                // why the requested back end could not be had
 };
 
 // Automatic takes the vendor's library when it loads, else libftdi.

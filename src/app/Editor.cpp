@@ -18,7 +18,6 @@ DeviceBackend backendFor(EditorOptions& options) {
         DeviceBackend b;
         b.api = std::move(options.api);
         b.simulator = dynamic_cast<SimD2xx*>(b.api.get());
-        b.description = QStringLiteral("given");
         return b;
     }
     return makeDeviceBackend(options.backend);

@@ -1,4 +1,5 @@
 #include "DeviceFixture.h"
+#include "app/DeviceBackend.h"
 #include "device/VendorD2xx.h"
 
 #include <QTest>
@@ -58,6 +59,41 @@ private slots:
         auto api = VendorD2xx::load(qtCore, &error);
         QVERIFY(!api);
         QVERIFY2(error.contains("has no function FT_ListDevices"), qPrintable(error));
+    }
+
+    void backendChoice_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("known");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("sim") << "sim" << true << int(BackendKind::Simulated);
+        QTest::newRow("ftdi") << "ftdi" << true << int(BackendKind::Ftdi);
+        QTest::newRow("d2xx") << "d2xx" << true << int(BackendKind::Vendor);
+        QTest::newRow("other") << "serial" << false << int(BackendKind::Automatic);
+    }
+    void backendChoice() {
+        QFETCH(QString, name);
+        QFETCH(bool, known);
+        QFETCH(int, kind);
+        BackendKind parsed = BackendKind::Automatic;
+        QCOMPARE(parseBackendKind(name, parsed), known);
+        QCOMPARE(int(parsed), kind);
+    }
+
+    void automaticPrefersTheVendorLibrary() {
+        qputenv("TARNWICK_D2XX_LIBRARY", SHIM_PATH);
+        DeviceBackend vendor = makeDeviceBackend(BackendKind::Automatic);
+        QVERIFY(dynamic_cast<VendorD2xx*>(vendor.api.get()));
+        qputenv("TARNWICK_D2XX_LIBRARY", "/nonexistent/libftd2xx.so");
+        DeviceBackend fallback = makeDeviceBackend(BackendKind::Automatic);
+        QVERIFY(fallback.api);
+        QVERIFY(!dynamic_cast<VendorD2xx*>(fallback.api.get()));
+        DeviceBackend missing = makeDeviceBackend(BackendKind::Vendor);
+        QVERIFY(!missing.api);
+        QVERIFY(!missing.error.isEmpty());
+        qunsetenv("TARNWICK_D2XX_LIBRARY");
+        DeviceBackend sim = makeDeviceBackend(BackendKind::Simulated);
+        QVERIFY(sim.simulator);
+        QCOMPARE(static_cast<D2xxApi*>(sim.simulator), sim.api.get());
     }
 
     void environmentNamesTheLibrary() {
