@@ -193,6 +193,17 @@ private slots:
         QCOMPARE(f.comm.ReadBootloaderReply(), QStringLiteral("1F"));
     }
 
+    void pacerScalesThePauses() {
+        QElapsedTimer clock;
+        clock.start();
+        Pacer(0.0).sleepMs(2000);
+        Pacer(0.0).bytePause();
+        QVERIFY(clock.elapsed() < 500);
+        clock.restart();
+        Pacer(1.0).sleepMs(40);
+        QVERIFY(clock.elapsed() >= 40);
+    }
+
     void bootloaderSilenceTimesOut() {
         DeviceFixture f;
         f.pedal().enterBootloader();
