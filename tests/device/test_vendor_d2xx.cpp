@@ -1,5 +1,5 @@
 #include "DeviceFixture.h"
-#include "app/DeviceBackend.h"
+#include "device/DeviceBackend.h"
 #include "device/VendorD2xx.h"
 
 #include <QTest>
@@ -91,9 +91,15 @@ private slots:
         QVERIFY(!missing.api);
         QVERIFY(!missing.error.isEmpty());
         qunsetenv("TARNWICK_D2XX_LIBRARY");
-        DeviceBackend sim = makeDeviceBackend(BackendKind::Simulated);
-        QVERIFY(sim.simulator);
-        QCOMPARE(static_cast<D2xxApi*>(sim.simulator), sim.api.get());
+        D2xxApi* made = nullptr;
+        DeviceBackend sim = makeDeviceBackend(BackendKind::Simulated, [&made] {
+            auto api = std::make_unique<SimD2xx>();
+            made = api.get();
+            return api;
+        });
+        QVERIFY(made);
+        QCOMPARE(sim.api.get(), made);
+        QVERIFY(!makeDeviceBackend(BackendKind::Simulated).error.isEmpty());
     }
 
     void environmentNamesTheLibrary() {

@@ -1,6 +1,5 @@
-#include "app/DeviceBackend.h"
+#include "device/DeviceBackend.h"
 
-#include "SimD2xx.h"
 #include "device/VendorD2xx.h"
 #ifdef TARNWICK_HAVE_LIBFTDI
 #include "device/FtdiD2xx.h"
@@ -21,11 +20,13 @@ bool parseBackendKind(const QString& text, BackendKind& kind) {
 
 namespace {
 
-DeviceBackend simulated() {
+DeviceBackend simulatedBackend(const SimulatedPedalFactory& factory) {
     DeviceBackend b;
-    auto sim = std::make_unique<SimD2xx>();
-    b.simulator = sim.get();
-    b.api = std::move(sim);
+    if (factory) {
+        b.api = factory();
+    } else {
+        b.error = QStringLiteral("This program has no simulated pedal");
+    }
     return b;
 }
 
@@ -48,10 +49,10 @@ DeviceBackend vendor() {
 
 } // namespace
 
-DeviceBackend makeDeviceBackend(BackendKind kind) {
+DeviceBackend makeDeviceBackend(BackendKind kind, const SimulatedPedalFactory& simulated) {
     switch (kind) {
     case BackendKind::Simulated:
-        return simulated();
+        return simulatedBackend(simulated);
     case BackendKind::Ftdi:
         return ftdi();
     case BackendKind::Vendor:

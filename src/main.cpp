@@ -1,5 +1,6 @@
-#include "app/DeviceBackend.h"
+#include "SimD2xx.h"
 #include "app/Editor.h"
+#include "device/DeviceBackend.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     parser.process(app);
 
     EditorOptions options;
+    options.simulatedPedal = [] { return std::make_unique<SimD2xx>(); };
     if (parser.isSet(simulate)) {
         options.backend = BackendKind::Simulated;
     }

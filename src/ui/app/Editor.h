@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/DeviceBackend.h"
 #include "app/DiagnosticLog.h"
 #include "app/ErrorReport.h"
 #include "app/Folders.h"
@@ -9,6 +8,7 @@
 #include "app/SessionState.h"
 #include "device/Communication.h"
 #include "device/D2XXUnit.h"
+#include "device/DeviceBackend.h"
 #include "device/DeviceInfo.h"
 
 #include <functional>
@@ -26,6 +26,7 @@ class TformUpdateUpdater;
 
 struct EditorOptions {
     BackendKind backend = BackendKind::Automatic;
+    SimulatedPedalFactory simulatedPedal;
     // Tests hand in their own pedal, boxes, shell, pacing and folders.
     std::unique_ptr<D2xxApi> api;
     Dialogs* dialogs = nullptr;
@@ -46,7 +47,6 @@ public:
 
     // Why no device back end could be had; empty when one answers.
     QString backendError() const { return backend_.error; }
-    SimD2xx* simulator() const { return backend_.simulator; }
 
     TformMain& main() { return *main_; }
     TformFirmwareUpgrade& firmwareUpgrade() { return *firmwareUpgrade_; }

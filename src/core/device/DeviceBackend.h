@@ -3,9 +3,8 @@
 #include "device/D2xxApi.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
-
-class SimD2xx;
 
 // Which layer answers the D2XX calls.
 enum class BackendKind { Automatic, Simulated, Ftdi, Vendor };
@@ -15,9 +14,11 @@ bool parseBackendKind(const QString& text, BackendKind& kind);
 
 struct DeviceBackend {
     std::unique_ptr<D2xxApi> api;
-    SimD2xx* simulator = nullptr; // set when the simulated pedal answers
-    QString error;                // why the requested back end could not be had
+    QString error; // why the requested back end could not be had
 };
 
+// Makes the simulated pedal; only the program and the tests link one.
+using SimulatedPedalFactory = std::function<std::unique_ptr<D2xxApi>()>;
+
 // Automatic takes the vendor's library when it loads, else libftdi.
-DeviceBackend makeDeviceBackend(BackendKind kind);
+DeviceBackend makeDeviceBackend(BackendKind kind, const SimulatedPedalFactory& simulated = {});

@@ -1,6 +1,6 @@
 #include "app/TformMain.h"
 
-#include "app/DesignFont.h"
+#include "widgets/DesignFont.h"
 #include "app/Dialogs.h"
 #include "app/Editor.h"
 #include "app/EffectNames.h"

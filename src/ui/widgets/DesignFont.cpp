@@ -1,4 +1,4 @@
-#include "app/DesignFont.h"
+#include "widgets/DesignFont.h"
 
 #include <QStringList>
 

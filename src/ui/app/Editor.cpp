@@ -1,6 +1,5 @@
 #include "app/Editor.h"
 
-#include "SimD2xx.h"
 #include "app/DesktopShell.h"
 #include "app/QtDialogs.h"
 #include "app/TformMain.h"
@@ -17,10 +16,9 @@ DeviceBackend backendFor(EditorOptions& options) {
     if (options.api) {
         DeviceBackend b;
         b.api = std::move(options.api);
-        b.simulator = dynamic_cast<SimD2xx*>(b.api.get());
         return b;
     }
-    return makeDeviceBackend(options.backend);
+    return makeDeviceBackend(options.backend, options.simulatedPedal);
 }
 
 // Answers every call with "device not found" when no back end could be had,

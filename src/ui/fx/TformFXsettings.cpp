@@ -1,6 +1,6 @@
 #include "fx/TformFXsettings.h"
 
-#include "app/DesignFont.h"
+#include "widgets/DesignFont.h"
 #include "app/DiagnosticLog.h"
 #include "app/Editor.h"
 #include "app/EffectNames.h"
