@@ -22,8 +22,8 @@ private slots:
     void clickOpensTheSettingsBesideTheMainWindow() {
         EditorFixture f;
         TformFXsettings& fx = f.editor->fxSettings();
-        QCOMPARE(fx.params.Dry.address, std::uint16_t(0));
-        QCOMPARE(fx.params.InputLevel.address, std::uint16_t(0xFFFF));
+        QCOMPARE(f.editor->parameters().Dry.address, std::uint16_t(0));
+        QCOMPARE(f.editor->parameters().InputLevel.address, std::uint16_t(0xFFFF));
         f.clickEffect();
         QCOMPARE(f.log->lines.mid(0, 3),
                  (QStringList{"efx index :0", "selected effect name: Tarnwick ZQ7 0008",
@@ -34,10 +34,10 @@ private slots:
         QCOMPARE(fx.windowTitle(), QStringLiteral("Tarnwick ZQ7 0008"));
         const QRect main = f.main().frameGeometry();
         QCOMPARE(fx.frameGeometry().topLeft(), QPoint(main.x() + main.width(), main.y()));
-        QCOMPARE(fx.params.Dry.address, std::uint16_t(0x000B));
-        QCOMPARE(fx.params.InputLevel.address, std::uint16_t(0x000A));
-        QCOMPARE(fx.params.HighNotesCut.address, std::uint16_t(0x000C));
-        QCOMPARE(fx.params.Range.address, std::uint16_t(0));
+        QCOMPARE(f.editor->parameters().Dry.address, std::uint16_t(0x000B));
+        QCOMPARE(f.editor->parameters().InputLevel.address, std::uint16_t(0x000A));
+        QCOMPARE(f.editor->parameters().HighNotesCut.address, std::uint16_t(0x000C));
+        QCOMPARE(f.editor->parameters().Range.address, std::uint16_t(0));
         // Not connected: everything disabled.
         QVERIFY(!fx.dialInputLevel->isEnabled());
         QVERIFY(!fx.cmbVariableWavePitch->isEnabled());
@@ -91,11 +91,11 @@ private slots:
         TformFXsettings& fx = f.editor->fxSettings();
         const QStringList lines = f.editor->resources().ResourceLines;
         f.editor->state().SelectedEffectName = "Tarnwick ZQ7 0009";
-        fx.params.Dry.address = 0x0123;
+        f.editor->parameters().Dry.address = 0x0123;
         f.editor->report().run([&] { fx.FormShow(); });
         QCOMPARE(f.dialogs.messages, QStringList{"Resource Tarnwick_ZQ7_0009 not found"});
         QCOMPARE(f.editor->resources().ResourceLines, lines);
-        QCOMPARE(fx.params.Dry.address, std::uint16_t(0x0123));
+        QCOMPARE(f.editor->parameters().Dry.address, std::uint16_t(0x0123));
     }
 
     void arrowKeysOnlyLog() {

@@ -23,7 +23,7 @@ private slots:
         QCOMPARE(w.lblDeviceName->text(), QStringLiteral("Tarnwick ZQ7"));
         QCOMPARE(w.menuSerialNumber->text(), QStringLiteral("Device Serial: TZ7A0001"));
         QCOMPARE(f.editor->state().DeviceSerialNumber, QByteArray("TZ7A0001"));
-        QCOMPARE(f.editor->unit().Settings().baudRate, ULONG(115200));
+        QCOMPARE(f.editor->link().unit().Settings().baudRate, ULONG(115200));
         QCOMPARE(f.editor->state().LatestFirmwareVersion, 7);
         QVERIFY(f.dialogs.messages.isEmpty());
         // Connect works at once, without a Scan.

@@ -57,7 +57,7 @@ private slots:
         f.open();
         f.pedal().setGarbage("7\r\n0\r\n8\r\n1\r\n");
         f.comm.SendHexMessage(QStringLiteral("0200"), true);
-        const ValueAnswer a = f.comm.ReadDeviceValues();
+        const ValueAnswer a = f.comm.ReadDeviceValues(ReadPacing::TenMsSteps);
         QCOMPARE(a.outcome, WaitOutcome::Answered);
         QCOMPARE(a.values, 4);
         QCOMPARE(f.comm.received_bytes_array, (Bytes{7, 0, 8, 1}));
@@ -72,7 +72,7 @@ private slots:
         f.open();
         f.pedal().setPieces(16, 15);
         f.comm.SendHexMessage(QStringLiteral("0200"), true);
-        const ValueAnswer a = f.comm.ReadDeviceValues(82);
+        const ValueAnswer a = f.comm.ReadDeviceValues(ReadPacing::TenMsSteps, 82);
         QCOMPARE(a.outcome, WaitOutcome::Answered);
         QCOMPARE(a.values, 82);
         const QByteArray sent = f.pedal().firmware().deviceInfoValues();
@@ -84,10 +84,10 @@ private slots:
         f.open();
         f.pedal().setGarbage(oneDigitValues(10));
         f.comm.SendHexMessage(QStringLiteral("0200"), true);
-        QCOMPARE(f.comm.ReadDeviceValues().values, 10);
+        QCOMPARE(f.comm.ReadDeviceValues(ReadPacing::TenMsSteps).values, 10);
         f.pedal().setGarbage("7\r\n6\r\n5\r\n4\r\n");
         f.comm.SendHexMessage(QStringLiteral("0200"), true);
-        QCOMPARE(f.comm.ReadDeviceValues().values, 4);
+        QCOMPARE(f.comm.ReadDeviceValues(ReadPacing::TenMsSteps).values, 4);
         QCOMPARE(f.comm.received_bytes_array, (Bytes{7, 6, 5, 4}));
     }
 
@@ -96,7 +96,7 @@ private slots:
         f.open();
         f.pedal().setGarbage(oneDigitValues(30));
         f.comm.SendHexMessage(QStringLiteral("0200"), true);
-        const ValueAnswer a = f.comm.ReadDeviceValues(82, 150);
+        const ValueAnswer a = f.comm.ReadDeviceValues(ReadPacing::TenMsSteps, 82, 150);
         QCOMPARE(a.outcome, WaitOutcome::Answered);
         QCOMPARE(a.values, 30);
     }
@@ -109,7 +109,7 @@ private slots:
         f.comm.SendHexMessage(QStringLiteral("0200"), true);
         QElapsedTimer clock;
         clock.start();
-        const ValueAnswer a = f.comm.ReadDeviceValues(82, 120);
+        const ValueAnswer a = f.comm.ReadDeviceValues(ReadPacing::TenMsSteps, 82, 120);
         QCOMPARE(a.outcome, WaitOutcome::TimedOut);
         QVERIFY(clock.elapsed() >= 120);
         QVERIFY(clock.elapsed() < 2000);
@@ -122,7 +122,7 @@ private slots:
         f.open();
         f.pedal().setAnswerDelay(150);
         f.comm.SendHexMessage(QStringLiteral("0200"), true);
-        QCOMPARE(f.comm.ReadDeviceValues(82).values, 82);
+        QCOMPARE(f.comm.ReadDeviceValues(ReadPacing::TenMsSteps, 82).values, 82);
     }
 
     void waitRunsPendingEvents() {
@@ -132,7 +132,7 @@ private slots:
         bool fired = false;
         QTimer::singleShot(10, [&] { fired = true; });
         f.comm.SendHexMessage(QStringLiteral("0200"), true);
-        f.comm.ReadDeviceValues(82);
+        f.comm.ReadDeviceValues(ReadPacing::TenMsSteps, 82);
         QVERIFY(fired);
     }
 
@@ -143,7 +143,8 @@ private slots:
         f.pedal().setAnswerDelay(500);
         f.comm.SendHexMessage(QStringLiteral("0200"), true);
         f.sim.unplugAtCall(3);
-        QCOMPARE(f.comm.ReadDeviceValues(82).outcome, WaitOutcome::DeviceError);
+        QCOMPARE(f.comm.ReadDeviceValues(ReadPacing::TenMsSteps, 82).outcome,
+                 WaitOutcome::DeviceError);
         QVERIFY(!f.dialogs.messages.isEmpty());
         QVERIFY(f.dialogs.messages.first().startsWith("FT_GetQueueStatus"));
         QCOMPARE(f.dialogs.messages.size(), 1);
@@ -156,7 +157,7 @@ private slots:
         f.pedal().setGarbage("7;\r\n");
         f.comm.SendHexMessage(QStringLiteral("0200"), true);
         try {
-            f.comm.ReadDeviceValues();
+            f.comm.ReadDeviceValues(ReadPacing::TenMsSteps);
             QFAIL("decoded");
         } catch (const ConversionError& e) {
             QCOMPARE(e.text(), QStringLiteral("'7B' is not a valid integer value"));
@@ -169,13 +170,13 @@ private slots:
         f.pedal().setGarbage(oneDigitValues(10));
         f.comm.setEepromListing(std::pair{16380, 16383});
         f.comm.SendHexMessage(QStringLiteral("0C5000003FFF"), true);
-        f.comm.ReadDeviceValues();
+        f.comm.ReadDeviceValues(ReadPacing::TenMsSteps);
         QCOMPARE(f.recorder.lines.mid(2),
                  (QStringList{"16380:    00", "16381:    01", "16382:    02", "16383:    03"}));
         f.recorder.lines.clear();
         f.comm.setEepromListing(std::pair{10, 9});
         f.comm.SendHexMessage(QStringLiteral("0C5000003FFF"), true);
-        f.comm.ReadDeviceValues();
+        f.comm.ReadDeviceValues(ReadPacing::TenMsSteps);
         QCOMPARE(f.recorder.lines.size(), 2); // an end below the start lists nothing
     }
 

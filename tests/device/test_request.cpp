@@ -54,7 +54,8 @@ private slots:
         EditorFixture f;
         f.connect();
         bool during = false;
-        f.editor->settingsReadback = [&] { during = f.editor->state().ReadbackInProgress; };
+        QObject::connect(&f.editor->link(), &PedalLink::settingsAnswered,
+                         [&] { during = f.editor->state().ReadbackInProgress; });
         f.request();
         QVERIFY(during);
         QVERIFY(!f.editor->state().ReadbackInProgress);
@@ -69,7 +70,7 @@ private slots:
         }
         f.pedal().setGarbage(thirty);
         bool readBack = false;
-        f.editor->settingsReadback = [&] { readBack = true; };
+        QObject::connect(&f.editor->link(), &PedalLink::settingsAnswered, [&] { readBack = true; });
         f.request();
         QCOMPARE(f.dialogs.messages,
                  QStringList{"Incomplete answer from the pedal: 30 values received, 82 expected."});
@@ -116,7 +117,7 @@ private slots:
     void otherCommandsAreRefusedWhileWaiting() {
         EditorFixture f;
         f.connect();
-        f.pedal().setAnswerDelay(400);
+        f.pedal().setAnswerDelay(150);
         QTimer::singleShot(30, [&] {
             f.request();
             f.trigger(f.main().menuDisconnect);

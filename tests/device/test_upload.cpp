@@ -1,5 +1,9 @@
 #include "EditorFixture.h"
 
+#include "fx/TformFXsettings.h"
+#include "widgets/AngleDial.h"
+
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QTimer>
 
@@ -50,15 +54,36 @@ private slots:
         QVERIFY(!f.main().UploadCheckTimer->isActive());
     }
 
-    void beforeAnyEffectWasClicked() {
+    // The image is found and checked before anything is sent, so the pedal
+    // never waits for an image that does not come.
+    void refusedImageSendsNothing_data() {
+        QTest::addColumn<QString>("effect");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no effect clicked") << ""
+                                           << "Resource  not found";
+        QTest::newRow("no such resource") << "Tarnwick ZQ7 0009"
+                                          << "Resource Tarnwick_ZQ7_0009 not found";
+        QTest::newRow("not hexadecimal text")
+            << "OCTAVE"
+            << "The algorithm image OCTAVE is not an even number of hexadecimal digits; nothing "
+               "was sent";
+    }
+    void refusedImageSendsNothing() {
+        QFETCH(QString, effect);
+        QFETCH(QString, message);
         EditorFixture f;
         f.connect();
-        f.main().UploadCheckTimer->setInterval(40);
+        f.pedal().clearWrites();
+        f.editor->state().SelectedEffectName = effect;
         f.click(f.main().btnUpload);
-        QCOMPARE(f.pedal().writes(), QList<QByteArray>{Prefix});
-        QCOMPARE(f.dialogs.messages, QStringList{"Resource  not found"});
-        QVERIFY(f.main().UploadCheckTimer->isActive());
-        QTRY_COMPARE(f.main().lblStatus->text(), QStringLiteral("Upload Failed"));
+        QCOMPARE(f.dialogs.messages, QStringList{message});
+        QVERIFY(f.pedal().writes().isEmpty());
+        QVERIFY(!f.main().UploadCheckTimer->isActive());
+        QCOMPARE(f.main().lblStatus->text(), QStringLiteral("Status: "));
+        // The pedal takes the next live change as one, not as an image.
+        f.clickEffect();
+        f.editor->fxSettings().dialClipWave->setAngle(0);
+        QCOMPARE(f.pedal().firmware().parameterWord(12), 0x6A8000u);
     }
 
     void labelShowsOnlyTheAnswerThatArrived_data() {
@@ -82,16 +107,46 @@ private slots:
         QCOMPARE(f.main().lblStatus->text(), label);
     }
 
-    void answerInTwoReads() {
-        EditorFixture f;
+    // With real pauses: pieces that follow each other closely are one
+    // answer; a longer silence ends it.
+    void answerInPieces_data() {
+        QTest::addColumn<int>("gapMs");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("2 ms apart") << 2 << "ALGORITHM OK";
+        QTest::newRow("60 ms apart") << 60 << "ALGORI";
+    }
+    void answerInPieces() {
+        QFETCH(int, gapMs);
+        QFETCH(QString, label);
+        EditorFixture f({}, {}, 1.0);
         f.connect();
         f.clickEffect();
-        f.pedal().setPieces(6, 100);
+        f.pedal().setPieces(6, gapMs);
         f.log->lines.clear();
         f.click(f.main().btnUpload);
-        QCOMPARE(f.log->lines.filter("received: "),
-                 (QStringList{"received: ALGORI", "received: ALGORITHM OK"}));
+        QCOMPARE(f.log->lines.filter("received: ").last(), "received: " + label);
+        QCOMPARE(f.main().lblStatus->text(), label);
+    }
+
+    // The command lasts its 400 ms pause and little more: once the answer
+    // has come, no other command is kept waiting.
+    void uploadLastsItsPause() {
+        EditorFixture f({}, {}, 1.0);
+        f.connect();
+        f.clickEffect();
+        QElapsedTimer clock;
+        qint64 written = -1;
+        QObject::connect(&f.editor->log(), &DiagnosticLog::lineAdded, [&](const QString& line) {
+            if (line == "write to device") {
+                written = clock.elapsed();
+            }
+        });
+        clock.start();
+        f.click(f.main().btnUpload);
+        const qint64 elapsed = clock.elapsed();
         QCOMPARE(f.main().lblStatus->text(), QStringLiteral("ALGORITHM OK"));
+        QVERIFY2(written >= 400, qPrintable(QString::number(written)));
+        QVERIFY2(elapsed - written < 20, qPrintable(QString::number(elapsed - written)));
     }
 
     void answerAfterTheWatchdog() {
@@ -113,7 +168,7 @@ private slots:
         f.connect();
         f.clickEffect();
         f.main().UploadCheckTimer->setInterval(30);
-        f.main().uploadAnswerLimitMs = 150;
+        f.editor->upload().setAnswerLimitMs(150);
         f.pedal().setSilent(true);
         f.click(f.main().btnUpload);
         QCOMPARE(f.main().lblStatus->text(), QStringLiteral("Upload Failed"));

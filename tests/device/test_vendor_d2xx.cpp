@@ -20,9 +20,8 @@ private slots:
         ScriptedDialogs dialogs;
         DiagnosticLog log;
         Pacer pacer(0.0);
-        SessionState state;
         D2XXUnit unit(*api, dialogs);
-        Communication comm(unit, log, pacer, state);
+        Communication comm(unit, log, pacer);
 
         QCOMPARE(unit.GetFTDeviceCount(), FT_STATUS(ft::Ok));
         QCOMPARE(unit.DeviceCount(), DWORD(1));
@@ -37,7 +36,7 @@ private slots:
         QCOMPARE(simulator()->baudRate(), ULONG(115200));
 
         comm.SendHexMessage(QStringLiteral("0200"), true);
-        QCOMPARE(comm.ReadDeviceValues(82).values, 82);
+        QCOMPARE(comm.ReadDeviceValues(ReadPacing::TenMsSteps, 82).values, 82);
         QCOMPARE(comm.received_bytes_array[0], std::uint8_t(7));
         QCOMPARE(pedal.writes(), QList<QByteArray>{QByteArray::fromHex("0200")});
         QCOMPARE(unit.CloseDevice(), FT_STATUS(ft::Ok));

@@ -1,7 +1,7 @@
 #include "app/EditorError.h"
 #include "app/EffectNames.h"
+#include "device/PedalMessages.h"
 #include "fx/DialConversion.h"
-#include "fx/DspMessage.h"
 #include "fx/HintsUnit.h"
 #include "fx/Parameters.h"
 
@@ -71,9 +71,12 @@ private slots:
     }
 
     void writeToDspMessages() {
-        QCOMPARE(WriteToDspMessage(0x000A, levelWord(512)), QStringLiteral("01000A00400000"));
-        QCOMPARE(WriteToDspMessage(0x00E7, levelWord(852)), QStringLiteral("0100E7006A8000"));
-        QCOMPARE(WriteToDspMessage(0x006E, PitchTable[24]), QStringLiteral("01006E00800000"));
+        QCOMPARE(PedalMessages::WriteToDspMessage(0x000A, levelWord(512)),
+                 QStringLiteral("01000A00400000"));
+        QCOMPARE(PedalMessages::WriteToDspMessage(0x00E7, levelWord(852)),
+                 QStringLiteral("0100E7006A8000"));
+        QCOMPARE(PedalMessages::WriteToDspMessage(0x006E, PitchTable[24]),
+                 QStringLiteral("01006E00800000"));
     }
 
     void resourceNames_data() {
@@ -116,7 +119,6 @@ private slots:
         }
         QCOMPARE(p.Dry.num_of_addresses, std::uint8_t(1));
         QVERIFY(!p.InputLevel.is_assigned);
-        QCOMPARE(p.AssignFlags, (std::array<bool, 5>{}));
     }
 
     void addressesFromTheBuiltInTable() {

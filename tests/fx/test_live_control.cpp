@@ -52,7 +52,7 @@ private slots:
         LiveFixture f;
         f.fx.dialClipWave->setAngle(0);
         QCOMPARE(f.pedal().writes(), QList<QByteArray>{QByteArray::fromHex("0100e7006a8000")});
-        QCOMPARE(f.fx.params.WaveClip.value, 0x6A8000u);
+        QCOMPARE(f.editor->parameters().WaveClip.value, 0x6A8000u);
         QCOMPARE(f.pedal().firmware().parameterWord(12), 0x6A8000u);
     }
 
@@ -79,7 +79,7 @@ private slots:
         }
         QCOMPARE(repeats, 1);
         QCOMPARE(dial->angle(), -45);
-        QCOMPARE(f.fx.params.InputLevel.value, 1023u << 13);
+        QCOMPARE(f.editor->parameters().InputLevel.value, 1023u << 13);
     }
 
     void deadSectorSnapsOnce_data() {
@@ -144,7 +144,7 @@ private slots:
         LiveFixture f;
         f.fx.cmbVariableWavePitch->setCurrentText(entry);
         QCOMPARE(wordsSentTo(f.pedal(), 0x006E), QList<std::uint32_t>{word});
-        QCOMPARE(f.fx.params.FirstHarmonicPitch.value, word);
+        QCOMPARE(f.editor->parameters().FirstHarmonicPitch.value, word);
     }
 
     void pitchListWithoutSelectionSendsNothing() {
@@ -160,23 +160,23 @@ private slots:
         QVERIFY(!f.fx.dialDry->isEnabled());
         f.fx.dialDry->setAngle(89);
         QCOMPARE(wordsSentTo(f.pedal(), 0x000B), QList<std::uint32_t>{0x402000u});
-        QCOMPARE(f.fx.params.Dry.value, 0x402000u);
+        QCOMPARE(f.editor->parameters().Dry.value, 0x402000u);
     }
 
     void assignedLock() {
         LiveFixture f;
         const QString locked =
             "This parameter is currently assigned and cannot be controlled from here";
-        f.fx.params.InputLevel.is_assigned = true;
-        f.fx.params.WaveClip.is_assigned = true;
-        f.fx.params.FirstHarmonicPitch.is_assigned = true;
+        f.editor->parameters().InputLevel.is_assigned = true;
+        f.editor->parameters().WaveClip.is_assigned = true;
+        f.editor->parameters().FirstHarmonicPitch.is_assigned = true;
         f.fx.dialInputLevel->setAngle(0);
         f.fx.dialInputLevel->setAngle(10);
         f.fx.dialClipWave->setAngle(0);
         f.fx.cmbVariableWavePitch->setCurrentIndex(5);
         QCOMPARE(f.dialogs.messages, (QStringList{locked, locked, locked, locked}));
         QVERIFY(f.pedal().writes().isEmpty());
-        QCOMPARE(f.fx.params.InputLevel.value, 0u);
+        QCOMPARE(f.editor->parameters().InputLevel.value, 0u);
         QCOMPARE(f.fx.dialInputLevel->angle(), 10);
         QCOMPARE(f.fx.cmbVariableWavePitch->currentIndex(), 5);
 
@@ -192,7 +192,7 @@ private slots:
         f.clickEffect();
         f.editor->fxSettings().dialDry->setAngle(0);
         QCOMPARE(f.dialogs.messages, QStringList{"FT_Write - Invalid handle..."});
-        QCOMPARE(f.editor->fxSettings().params.Dry.value, 0x6A8000u);
+        QCOMPARE(f.editor->parameters().Dry.value, 0x6A8000u);
     }
 };
 

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "LogRecorder.h"
+#include "RecordingPacer.h"
 #include "ScriptedDialogs.h"
 #include "SimD2xx.h"
 #include "app/DiagnosticLog.h"
-#include "app/Pacer.h"
-#include "app/SessionState.h"
 #include "device/Communication.h"
 #include "device/D2XXUnit.h"
 
@@ -15,10 +14,9 @@ struct DeviceFixture {
     ScriptedDialogs dialogs;
     DiagnosticLog log;
     LogRecorder recorder{log};
-    Pacer pacer{0.0};
-    SessionState state;
+    RecordingPacer pacer;
     D2XXUnit unit{sim, dialogs};
-    Communication comm{unit, log, pacer, state};
+    Communication comm{unit, log, pacer};
 
     SimulatedPedal& pedal() { return sim.pedal(); }
 

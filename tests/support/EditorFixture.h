@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LogRecorder.h"
+#include "RecordingPacer.h"
 #include "RecordingShell.h"
 #include "ScriptedDialogs.h"
 #include "SimD2xx.h"
@@ -15,18 +16,26 @@
 #include <functional>
 
 // A fresh editor on the offscreen platform against a simulated pedal, with
-// scripted boxes, a recording shell, no pauses and its own documents folder.
+// scripted boxes, a recording shell, recorded pauses scaled to nothing and its
+// own documents folder.
 struct EditorFixture {
+    // How long the editor waits for an answer: a silent pedal costs a test
+    // this much.
+    static constexpr int AnswerLimitMs = 250;
+
     QTemporaryDir documents;
     ScriptedDialogs dialogs;
     RecordingShell shell;
+    RecordingPacer pacer;
     SimD2xx* sim = nullptr;
     std::unique_ptr<Editor> editor;
     std::unique_ptr<LogRecorder> log;
 
-    // `prepare` sets up the pedal before the editor starts and probes it.
+    // `prepare` sets up the pedal before the editor starts and probes it;
+    // `pacing` scales the pauses (real ones at 1).
     explicit EditorFixture(const std::function<void(SimD2xx&)>& prepare = {},
-                           const QString& documentsFolder = QString()) {
+                           const QString& documentsFolder = QString(), double pacing = 0.0)
+        : pacer(pacing) {
         auto api = std::make_unique<SimD2xx>();
         sim = api.get();
         if (prepare) {
@@ -36,9 +45,9 @@ struct EditorFixture {
         options.api = std::move(api);
         options.dialogs = &dialogs;
         options.shell = &shell;
-        options.pacing = 0.0;
+        options.pacer = &pacer;
         options.documentsFolder = documentsFolder.isEmpty() ? documents.path() : documentsFolder;
-        options.answerTimeoutMs = 1000;
+        options.answerTimeoutMs = AnswerLimitMs;
         editor = std::make_unique<Editor>(std::move(options));
         log = std::make_unique<LogRecorder>(editor->log());
     }

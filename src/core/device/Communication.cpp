@@ -4,32 +4,41 @@
 #include "app/EditorError.h"
 #include "app/Pacer.h"
 #include "app/ScopeExit.h"
-#include "app/SessionState.h"
 #include "device/D2XXUnit.h"
 #include "device/HexText.h"
 #include "device/ValueDecoder.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QThread>
+#include <QEventLoop>
+#include <QTimer>
 #include <algorithm>
 #include <limits>
 
 namespace {
 
-// How long the waits sleep between two looks at the driver's queue: short
-// enough to answer at once, long enough not to spin a core.
-constexpr unsigned long PollIntervalMs = 1;
+// The waits look at the driver's queue after 1 ms, then after twice as long
+// each time up to this: a quick answer is seen at once, and a long wait
+// wakes the thread a hundred times a second at most.
+constexpr int LongestPollIntervalMs = 10;
+constexpr int ReadStepMs = 10;
 
 void runPendingEvents() {
     QCoreApplication::processEvents();
 }
 
+// Runs the event loop for `ms` without spinning: the thread sleeps until an
+// event or the end of the time.
+void idle(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 } // namespace
 
-Communication::Communication(D2XXUnit& unit, DiagnosticLog& log, const Pacer& pacer,
-                             const SessionState& state)
-    : unit_(unit), log_(log), pacer_(pacer), state_(state) {}
+Communication::Communication(D2XXUnit& unit, DiagnosticLog& log, Pacer& pacer)
+    : unit_(unit), log_(log), pacer_(pacer) {}
 
 void Communication::SendHexMessage(const QString& text, bool purgeFirst) {
     if (!isHexMessage(text)) {
@@ -55,6 +64,7 @@ WaitOutcome Communication::waitForAnswer(int timeoutMs) {
     timeoutMs = limit(timeoutMs);
     QElapsedTimer clock;
     clock.start();
+    int interval = 1;
     for (;;) {
         runPendingEvents();
         if (unit_.QueryRxQueue() != ft::Ok) {
@@ -63,14 +73,17 @@ WaitOutcome Communication::waitForAnswer(int timeoutMs) {
         if (unit_.RxQueueCount() > 0) {
             return WaitOutcome::Answered;
         }
-        if (clock.elapsed() >= timeoutMs) {
+        const qint64 left = timeoutMs - clock.elapsed();
+        if (left <= 0) {
             return WaitOutcome::TimedOut;
         }
-        QThread::msleep(PollIntervalMs);
+        idle(static_cast<int>(std::min<qint64>(interval, left)));
+        interval = std::min(2 * interval, LongestPollIntervalMs);
     }
 }
 
-bool Communication::readAnswer(int& total, bool pause, const std::function<void(int)>& afterRead) {
+bool Communication::readAnswer(int& total, ReadPacing pacing,
+                               const std::function<void(int)>& afterRead) {
     ++waitDepth_;
     const ScopeExit done([this] { --waitDepth_; });
     for (;;) {
@@ -83,8 +96,8 @@ bool Communication::readAnswer(int& total, bool pause, const std::function<void(
         if (n > 0 && afterRead) {
             afterRead(total);
         }
-        if (pause) {
-            pacer_.sleepMs(10);
+        if (pacing == ReadPacing::TenMsSteps) {
+            pacer_.sleepMs(ReadStepMs);
         }
         if (n == 0 || total >= D2XXUnit::BufferSize) {
             return true;
@@ -102,7 +115,7 @@ int Communication::countValues(int byteCount) const {
     }
 }
 
-ValueAnswer Communication::ReadDeviceValues(int expectedValues, int timeoutMs) {
+ValueAnswer Communication::ReadDeviceValues(ReadPacing pacing, int expectedValues, int timeoutMs) {
     timeoutMs = limit(timeoutMs);
     QElapsedTimer clock;
     clock.start();
@@ -114,7 +127,7 @@ ValueAnswer Communication::ReadDeviceValues(int expectedValues, int timeoutMs) {
     unit_.PurgeTransmit();
     int total = 0;
     for (;;) {
-        if (!readAnswer(total, !state_.FirmwareUpgradeMode)) {
+        if (!readAnswer(total, pacing)) {
             answer.outcome = WaitOutcome::DeviceError;
             return answer;
         }
@@ -169,7 +182,7 @@ QString Communication::ReadBootloaderReply(int timeoutMs, WaitOutcome* outcome) 
         return {};
     }
     int total = 0;
-    const bool ok = readAnswer(total, false);
+    const bool ok = readAnswer(total, ReadPacing::None);
     log_.ConsoleLog(QStringLiteral("num of bytes received: %1").arg(total));
     unit_.PurgeReceive();
     if (!ok || total == 0) {

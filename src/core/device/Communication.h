@@ -9,13 +9,16 @@
 class D2XXUnit;
 class DiagnosticLog;
 class Pacer;
-struct SessionState;
 
 enum class WaitOutcome {
     Answered,
     DeviceError, // the driver failed; its box has been shown
     TimedOut,    // the pedal did not answer within the limit
 };
+
+// How an answer's reads are spaced: 10 ms apart, or back to back while the
+// pedal's bootloader answers.
+enum class ReadPacing { TenMsSteps, None };
 
 struct ValueAnswer {
     WaitOutcome outcome = WaitOutcome::TimedOut;
@@ -31,22 +34,24 @@ public:
     // The waits' limit when the caller names none.
     static constexpr int DefaultLimit = -1;
 
-    Communication(D2XXUnit& unit, DiagnosticLog& log, const Pacer& pacer,
-                  const SessionState& state);
+    Communication(D2XXUnit& unit, DiagnosticLog& log, Pacer& pacer);
 
     // Converts the text into OutBuffer and writes it in one call. A text that
     // is not an even number of hexadecimal digits is refused (EditorError)
     // and nothing is written.
     void SendHexMessage(const QString& text, bool purgeFirst);
 
-    // Polls until a byte is queued, the driver fails or the limit passes.
+    // Looks at the driver's queue until a byte is queued, the driver fails or
+    // the limit passes. Between two looks the event loop runs, idle: the
+    // first looks follow each other closely, later ones every few ms.
     WaitOutcome waitForAnswer(int timeoutMs = DefaultLimit);
 
     // Waits for a value answer, reads all of it and decodes it into
     // received_bytes_array. With `expectedValues` the read goes on until that
     // many values have arrived or the limit passes, so an answer that comes
     // in pieces is decoded whole.
-    ValueAnswer ReadDeviceValues(int expectedValues = 0, int timeoutMs = DefaultLimit);
+    ValueAnswer ReadDeviceValues(ReadPacing pacing, int expectedValues = 0,
+                                 int timeoutMs = DefaultLimit);
 
     // Decodes the first `byteCount` bytes of InBuffer and logs the values.
     int DecodeReceivedValues(int byteCount);
@@ -54,7 +59,7 @@ public:
     // Reads what is queued, appending in InBuffer after `total` bytes, until a
     // read returns nothing; `afterRead` sees the total after each read that
     // brought bytes. False when a read failed (its box has been shown).
-    bool readAnswer(int& total, bool pause, const std::function<void(int)>& afterRead = {});
+    bool readAnswer(int& total, ReadPacing pacing, const std::function<void(int)>& afterRead = {});
 
     // The first byte of the reply as two digits, or empty.
     QString ReadBootloaderReply(int timeoutMs = DefaultLimit, WaitOutcome* outcome = nullptr);
@@ -75,8 +80,7 @@ public:
 private:
     D2XXUnit& unit_;
     DiagnosticLog& log_;
-    const Pacer& pacer_;
-    const SessionState& state_;
+    Pacer& pacer_;
     std::optional<std::pair<int, int>> eepromListing_;
     int waitDepth_ = 0;
     int answerTimeoutMs_ = AnswerTimeoutMs;

@@ -76,6 +76,10 @@ bool isHexMessage(const QString& text) {
     return true;
 }
 
-QString hexField(std::uint64_t value, int width) {
-    return QStringLiteral("%1").arg(value, width, 16, QChar(u'0')).toUpper();
+QString hexField(std::int64_t value, int width) {
+    auto bits = static_cast<std::uint64_t>(value);
+    if (value < 0 && width < 16) {
+        bits &= (std::uint64_t(1) << (4 * width)) - 1;
+    }
+    return QStringLiteral("%1").arg(bits, width, 16, QChar(u'0')).toUpper();
 }

@@ -24,5 +24,7 @@ QString Hex2String(const QString& hex);
 // True when the text is an even number of hexadecimal digits.
 bool isHexMessage(const QString& text);
 
-// Upper-case hexadecimal digits of `value`, zero-padded to `width`.
-QString hexField(std::uint64_t value, int width);
+// Upper-case hexadecimal digits of `value`, zero-padded to `width`; a value
+// that needs more digits keeps them all. A negative value is its width's
+// two's complement (-2 in two digits is "FE").
+QString hexField(std::int64_t value, int width);

@@ -54,8 +54,7 @@ QStringList assignmentEntries(int control);
 // The labels above the lists.
 QString assignmentLabel(int control);
 
-// The fifteen parameters of the octave-down effect with the state kept with
-// them for the whole run.
+// The fifteen parameters of the octave-down effect, kept for the whole run.
 class ParameterSet {
 public:
     static constexpr int Count = 15;
@@ -94,11 +93,6 @@ public:
     // refused and no address changes; a pair that is not hexadecimal raises
     // the conversion error.
     void LoadParameterAddresses(const QString& imageText);
-
-    std::array<bool, AssignableControls> AssignFlags{};
-    std::uint8_t CurrentTuning = 0;
-    std::int8_t SemitonesVariation = 0;
-    std::uint16_t FootswitchMode = 0;
 
     struct Fields {
         std::uint32_t* value;

@@ -4,11 +4,11 @@
 #include "app/QtDialogs.h"
 #include "app/TformMain.h"
 #include "console/TformPrint.h"
-#include "firmware/FirmwareVersions.h"
 #include "firmware/TformFirmwareUpgrade.h"
 #include "fx/TformFXsettings.h"
 #include "update/TformNewVersionMsg.h"
 #include "update/TformUpdateUpdater.h"
+#include "widgets/ScreenPlacement.h"
 
 namespace {
 
@@ -53,57 +53,59 @@ public:
 } // namespace
 
 Editor::Editor(EditorOptions options)
-    : backend_(backendFor(options)),
-      ownDialogs_(options.dialogs ? nullptr : std::make_unique<QtDialogs>()),
+    : ownDialogs_(options.dialogs ? nullptr : std::make_unique<QtDialogs>()),
       ownShell_(options.shell ? nullptr : std::make_unique<DesktopShell>()),
+      ownPacer_(options.pacer ? nullptr : std::make_unique<Pacer>(options.pacing)),
       dialogs_(options.dialogs ? options.dialogs : ownDialogs_.get()),
-      shell_(options.shell ? options.shell : ownShell_.get()), pacer_(options.pacing),
-      folders_(options.documentsFolder), report_(*dialogs_), resources_(*dialogs_) {
-    if (!backend_.api) {
-        backend_.api = std::make_unique<NoDevice>();
+      shell_(options.shell ? options.shell : ownShell_.get()),
+      pacer_(options.pacer ? options.pacer : ownPacer_.get()), folders_(options.documentsFolder),
+      report_(*dialogs_), resources_(*dialogs_) {
+    DeviceBackend backend = backendFor(options);
+    api_ = std::move(backend.api);
+    backendError_ = backend.error;
+    if (!api_) {
+        api_ = std::make_unique<NoDevice>();
     }
-    unit_ = std::make_unique<D2XXUnit>(*backend_.api, *dialogs_);
-    comm_ = std::make_unique<Communication>(*unit_, log_, pacer_, state_);
-    comm_->setAnswerTimeout(options.answerTimeoutMs);
+    link_ = std::make_unique<PedalLink>(*api_, *dialogs_, log_, *pacer_);
+    link_->comm().setAnswerTimeout(options.answerTimeoutMs);
+    connection_ = std::make_unique<Connection>(*link_, state_);
+    deviceInfoRequest_ = std::make_unique<DeviceInfoRequest>(*link_);
+    upload_ = std::make_unique<AlgorithmUpload>(*link_, resources_);
 
-    main_ = std::make_unique<TformMain>(*this);
+    main_ =
+        std::make_unique<TformMain>(MainWindowParts{*link_, state_, resources_, folders_, report_,
+                                                    *connection_, *deviceInfoRequest_, *upload_});
     if (ownDialogs_) {
         ownDialogs_->setParent(main_.get());
     }
     firmwareUpgrade_ = std::make_unique<TformFirmwareUpgrade>();
     console_ = std::make_unique<TformPrint>(log_);
-    fxSettings_ = std::make_unique<TformFXsettings>(*this);
+    fxSettings_ = std::make_unique<TformFXsettings>(
+        EffectWindowParts{*link_, parameters_, effectSettings_, state_, resources_, report_});
     newVersionMsg_ = std::make_unique<TformNewVersionMsg>();
     updateUpdater_ = std::make_unique<TformUpdateUpdater>();
+    connectWindows();
     main_->show();
 }
 
 Editor::~Editor() = default;
 
-int Editor::latestFirmwareVersion() const {
-    return FirmwareVersionList.back();
-}
-
-bool Editor::refuseWhileWaiting() {
-    if (!comm_->waiting()) {
-        return false;
-    }
-    dialogs_->showMessage(
-        QStringLiteral("The pedal is still answering another command. Please try again when it "
-                       "has finished."));
-    return true;
+void Editor::connectWindows() {
+    TformMain* main = main_.get();
+    TformFXsettings* fx = fxSettings_.get();
+    QObject::connect(main, &TformMain::consoleRequested, main, [this] { showConsole(); });
+    QObject::connect(main, &TformMain::firmwareUpgradeRequested, firmwareUpgrade_.get(),
+                     &QWidget::show);
+    // Opening the settings window is part of the click: a missing image ends
+    // it in the error report.
+    QObject::connect(main, &TformMain::effectClicked, fx, [this, fx](const QRect& frame) {
+        report_.run([fx, &frame] { fx->showForEffect(frame); });
+    });
+    QObject::connect(link_.get(), &PedalLink::connectionChanged, fx,
+                     &TformFXsettings::SetEffectControlsEnabled);
 }
 
 void Editor::showConsole() {
+    keepOnScreen(*console_);
     console_->setVisible(true);
-}
-
-void Editor::showFirmwareUpgrade() {
-    firmwareUpgrade_->show();
-}
-
-void Editor::readBackSettings() {
-    if (settingsReadback) {
-        settingsReadback();
-    }
 }

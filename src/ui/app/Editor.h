@@ -6,12 +6,15 @@
 #include "app/Pacer.h"
 #include "app/Resources.h"
 #include "app/SessionState.h"
+#include "device/AlgorithmUpload.h"
 #include "device/Communication.h"
-#include "device/D2XXUnit.h"
+#include "device/Connection.h"
 #include "device/DeviceBackend.h"
-#include "device/DeviceInfo.h"
+#include "device/DeviceInfoRequest.h"
+#include "device/PedalLink.h"
+#include "fx/EffectSettings.h"
+#include "fx/Parameters.h"
 
-#include <functional>
 #include <memory>
 
 class Dialogs;
@@ -26,18 +29,22 @@ class TformUpdateUpdater;
 
 struct EditorOptions {
     BackendKind backend = BackendKind::Automatic;
+    // Makes the simulated pedal when the back end asks for it.
     SimulatedPedalFactory simulatedPedal;
-    // Tests hand in their own pedal, boxes, shell, pacing and folders.
+    // Tests hand in their own pedal, boxes, shell, pauses and folders.
     std::unique_ptr<D2xxApi> api;
     Dialogs* dialogs = nullptr;
     SystemShell* shell = nullptr;
+    Pacer* pacer = nullptr;
     double pacing = 1.0;
     QString documentsFolder;
     int answerTimeoutMs = Communication::AnswerTimeoutMs;
 };
 
-// The composition root: owns the device link, the log, the seams, the state
-// and the six windows, created in their order with the main window first.
+// The composition root: owns the device link and its operations, the log,
+// the seams, the shared state and models, and the six windows, created in
+// their order with the main window first. It hands each window the narrow
+// parts it works with and connects the windows' signals.
 class Editor {
 public:
     explicit Editor(EditorOptions options);
@@ -46,7 +53,7 @@ public:
     Editor& operator=(const Editor&) = delete;
 
     // Why no device back end could be had; empty when one answers.
-    QString backendError() const { return backend_.error; }
+    QString backendError() const { return backendError_; }
 
     TformMain& main() { return *main_; }
     TformFirmwareUpgrade& firmwareUpgrade() { return *firmwareUpgrade_; }
@@ -55,47 +62,39 @@ public:
     TformNewVersionMsg& newVersionMsg() { return *newVersionMsg_; }
     TformUpdateUpdater& updateUpdater() { return *updateUpdater_; }
 
-    D2XXUnit& unit() { return *unit_; }
-    Communication& comm() { return *comm_; }
+    PedalLink& link() { return *link_; }
+    AlgorithmUpload& upload() { return *upload_; }
     SessionState& state() { return state_; }
     DiagnosticLog& log() { return log_; }
-    Dialogs& dialogs() { return *dialogs_; }
-    SystemShell& shell() { return *shell_; }
-    const Pacer& pacer() const { return pacer_; }
-    const Folders& folders() const { return folders_; }
-    const ErrorReport& report() const { return report_; }
-    DeviceInfo& deviceInfo() { return deviceInfo_; }
+    ParameterSet& parameters() { return parameters_; }
+    EffectSettings& effectSettings() { return effectSettings_; }
     Resources& resources() { return resources_; }
+    const ErrorReport& report() const { return report_; }
 
-    int latestFirmwareVersion() const;
-
-    // While an answer is awaited no other command talks to the pedal: true,
-    // with a short message, when the caller must not start.
-    bool refuseWhileWaiting();
-
+    // Opens the debug console where it is (its design position at first), or
+    // inside the screen where that does not fit.
     void showConsole();
-    void showFirmwareUpgrade();
-
-    // The settings part of the device-information answer, read back into the
-    // effect settings window.
-    void readBackSettings();
-    std::function<void()> settingsReadback;
 
 private:
-    DeviceBackend backend_;
+    std::unique_ptr<D2xxApi> api_;
+    QString backendError_;
     std::unique_ptr<QtDialogs> ownDialogs_;
     std::unique_ptr<SystemShell> ownShell_;
+    std::unique_ptr<Pacer> ownPacer_;
     Dialogs* dialogs_;
     SystemShell* shell_;
-    Pacer pacer_;
+    Pacer* pacer_;
     DiagnosticLog log_;
     SessionState state_;
     Folders folders_;
     ErrorReport report_;
-    DeviceInfo deviceInfo_;
     Resources resources_;
-    std::unique_ptr<D2XXUnit> unit_;
-    std::unique_ptr<Communication> comm_;
+    ParameterSet parameters_;
+    EffectSettings effectSettings_;
+    std::unique_ptr<PedalLink> link_;
+    std::unique_ptr<Connection> connection_;
+    std::unique_ptr<DeviceInfoRequest> deviceInfoRequest_;
+    std::unique_ptr<AlgorithmUpload> upload_;
 
     std::unique_ptr<TformMain> main_;
     std::unique_ptr<TformFirmwareUpgrade> firmwareUpgrade_;
@@ -103,4 +102,6 @@ private:
     std::unique_ptr<TformFXsettings> fxSettings_;
     std::unique_ptr<TformNewVersionMsg> newVersionMsg_;
     std::unique_ptr<TformUpdateUpdater> updateUpdater_;
+
+    void connectWindows();
 };

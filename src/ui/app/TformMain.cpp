@@ -1,24 +1,29 @@
 #include "app/TformMain.h"
 
-#include "widgets/DesignFont.h"
 #include "app/Dialogs.h"
-#include "app/Editor.h"
 #include "app/EffectNames.h"
+#include "app/ErrorReport.h"
 #include "app/Folders.h"
+#include "app/Resources.h"
+#include "app/SessionState.h"
+#include "device/AlgorithmUpload.h"
+#include "device/Connection.h"
+#include "device/PedalLink.h"
+#include "firmware/FirmwareVersions.h"
+#include "widgets/DesignFont.h"
 #include "widgets/WrappingButton.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QShortcut>
 #include <QTimer>
 
 namespace {
 
 constexpr int MenuBarHeight = 24;
-constexpr int UploadCheckIntervalMs = 5000;
 constexpr int CheckWebVersionDelayMs = 1000;
 
 // Places a child at its design position, given in the client area that
@@ -31,7 +36,7 @@ template <typename W> W* place(QWidget* parent, W* w, int x, int y, int width, i
 
 } // namespace
 
-TformMain::TformMain(Editor& editor) : editor_(editor) {
+TformMain::TformMain(const MainWindowParts& parts) : parts_(parts) {
     setWindowTitle(QStringLiteral("Tarnwick Editor"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -40,21 +45,17 @@ TformMain::TformMain(Editor& editor) : editor_(editor) {
     buildLayout();
     setFixedSize(354, 217);
 
-    UploadCheckTimer = new QTimer(this);
-    UploadCheckTimer->setInterval(UploadCheckIntervalMs);
+    UploadCheckTimer = &parts_.upload.watchdog();
     connect(UploadCheckTimer, &QTimer::timeout, this, &TformMain::UploadCheckTimerTimer);
+    connect(&parts_.upload, &AlgorithmUpload::statusChanged, lblStatus, &QLabel::setText);
     TimerCheckWebVersion = new QTimer(this);
     TimerCheckWebVersion->setInterval(CheckWebVersionDelayMs);
     TimerCheckWebVersion->setSingleShot(true);
 
-    // The console opens with Ctrl+Shift+P, Alt or not, whichever child has
-    // the focus; the key goes no further.
-    for (const auto* keys : {"Ctrl+Shift+P", "Ctrl+Shift+Alt+P"}) {
-        auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(keys)), this);
-        connect(shortcut, &QShortcut::activated, this, [this] { editor_.showConsole(); });
-    }
+    // The console's key is seen before any child of this window handles it.
+    QCoreApplication::instance()->installEventFilter(this);
 
-    editor_.report().guarded(this, &TformMain::FormCreate)();
+    parts_.report.guarded(this, &TformMain::FormCreate)();
 }
 
 void TformMain::buildLayout() {
@@ -86,12 +87,11 @@ void TformMain::buildLayout() {
     btnSetTuning->setFont(font105);
 
     connect(btnRequest, &QPushButton::clicked, this,
-            editor_.report().guarded(this, &TformMain::btnRequestClick));
+            parts_.report.guarded(this, &TformMain::btnRequestClick));
     connect(btnUpload, &QPushButton::clicked, this,
-            editor_.report().guarded(this, &TformMain::btnUploadClick));
+            parts_.report.guarded(this, &TformMain::btnUploadClick));
     connect(lstEffects, &QListWidget::itemClicked, this,
-            editor_.report().guarded(this, &TformMain::effetto_cliccato));
-    lstEffects->installEventFilter(this);
+            parts_.report.guarded(this, &TformMain::effetto_cliccato));
 }
 
 void TformMain::buildMenus() {
@@ -108,11 +108,11 @@ void TformMain::buildMenus() {
     menuDisconnect = menuConnection->addAction(QStringLiteral("Disconnect"));
     menuDisconnect->setEnabled(false);
     connect(menuScan, &QAction::triggered, this,
-            editor_.report().guarded(this, &TformMain::menuScanClick));
+            parts_.report.guarded(this, &TformMain::menuScanClick));
     connect(menuConnect, &QAction::triggered, this,
-            editor_.report().guarded(this, &TformMain::ConnectOnClick));
+            parts_.report.guarded(this, &TformMain::ConnectOnClick));
     connect(menuDisconnect, &QAction::triggered, this,
-            editor_.report().guarded(this, &TformMain::menuDisconnectClick));
+            parts_.report.guarded(this, &TformMain::menuDisconnectClick));
 
     menuSettings = bar->addMenu(QStringLiteral("Settings"));
     menuLook = menuSettings->addMenu(QStringLiteral("Look"));
@@ -126,9 +126,9 @@ void TformMain::buildMenus() {
     menuStartFirmwareUpgrade = menuFirmware->addAction(QStringLiteral("Start Firmware Upgrade"));
     menuStartFirmwareUpgrade->setEnabled(false);
     connect(menuFirmwareUpgradeMode, &QAction::triggered, this,
-            editor_.report().guarded(this, &TformMain::menuFirmwareUpgradeModeClick));
+            parts_.report.guarded(this, &TformMain::menuFirmwareUpgradeModeClick));
     connect(menuStartFirmwareUpgrade, &QAction::triggered, this,
-            editor_.report().guarded(this, &TformMain::menuStartFirmwareUpgradeClick));
+            parts_.report.guarded(this, &TformMain::menuStartFirmwareUpgradeClick));
 
     menuInfo = bar->addMenu(QStringLiteral("Info"));
     menuSupport = menuInfo->addAction(QStringLiteral("Support"));
@@ -146,8 +146,8 @@ void TformMain::buildMenus() {
 
 void TformMain::FormCreate() {
     ProbeDevices();
-    InitSerialSettings();
-    editor_.state().FirmwareUpgradeMode = false;
+    parts_.connection.InitSerialSettings();
+    parts_.state.FirmwareUpgradeMode = false;
     for (QPushButton* b : {btnRequest, btnAssign, btnSaveParameters, btnUpload,
                            btnSetFootswitchMode, btnSetTuning}) {
         b->setEnabled(false);
@@ -155,23 +155,24 @@ void TformMain::FormCreate() {
     menuMIDI->menuAction()->setEnabled(false);
     menuUploadTuningsData->setEnabled(false);
     lstEffects->clear();
-    editor_.resources().read_file_from_stream(QStringLiteral("octave"));
+    parts_.resources.read_file_from_stream(QStringLiteral("octave"));
     FillEffectList();
     EnsureFolders();
     if (lstEffects->count() > 0) {
-        editor_.state().ListAlgorithmVersion = effectAlgorithmVersion(lstEffects->item(0)->text());
+        parts_.state.ListAlgorithmVersion = effectAlgorithmVersion(lstEffects->item(0)->text());
     }
-    editor_.state().LatestFirmwareVersion = editor_.latestFirmwareVersion();
+    parts_.state.LatestFirmwareVersion = FirmwareVersionList.back();
 }
 
 void TformMain::EnsureFolders() {
-    const Folders& folders = editor_.folders();
+    const Folders& folders = parts_.folders;
+    Dialogs& dialogs = parts_.link.dialogs();
     QString error;
     if (!Folders::ensure(folders.maker(), &error)) {
-        editor_.dialogs().showMessage(QStringLiteral("Error creating folder: ") + error);
+        dialogs.showMessage(QStringLiteral("Error creating folder: ") + error);
     }
     if (!Folders::ensure(folders.product(), &error)) {
-        editor_.dialogs().showMessage(QStringLiteral("Error creating subfolder: ") + error);
+        dialogs.showMessage(QStringLiteral("Error creating subfolder: ") + error);
     }
 }
 
@@ -185,9 +186,32 @@ void TformMain::setSettingsCommandsEnabled(bool enabled) {
 
 void TformMain::menuFirmwareUpgradeModeClick() {
     // The check mark follows the flag, whether or not the menu toggled it.
-    const bool on = !editor_.state().FirmwareUpgradeMode;
+    const bool on = !parts_.state.FirmwareUpgradeMode;
     menuFirmwareUpgradeMode->setChecked(on);
-    editor_.state().FirmwareUpgradeMode = on;
+    parts_.state.FirmwareUpgradeMode = on;
+}
+
+ReadPacing TformMain::readPacing() const {
+    return parts_.state.FirmwareUpgradeMode ? ReadPacing::None : ReadPacing::TenMsSteps;
+}
+
+bool TformMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (watched == lstEffects) {
+            move_up_or_down(key->key());
+        }
+        // Ctrl+Shift+P opens the console whatever else is held with them;
+        // the key goes no further.
+        const Qt::KeyboardModifiers held = key->modifiers();
+        if (key->key() == Qt::Key_P && held.testFlag(Qt::ControlModifier) &&
+            held.testFlag(Qt::ShiftModifier)) {
+            emit consoleRequested();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TformMain::closeEvent(QCloseEvent* event) {
@@ -196,5 +220,5 @@ void TformMain::closeEvent(QCloseEvent* event) {
 }
 
 void TformMain::menuStartFirmwareUpgradeClick() {
-    editor_.showFirmwareUpgrade();
+    emit firmwareUpgradeRequested();
 }

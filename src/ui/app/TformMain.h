@@ -1,9 +1,18 @@
 #pragma once
 
+#include "device/Communication.h"
+
 #include <QMainWindow>
 #include <QString>
 
-class Editor;
+class AlgorithmUpload;
+class Connection;
+class DeviceInfoRequest;
+class ErrorReport;
+class Folders;
+class PedalLink;
+class Resources;
+struct SessionState;
 class QAction;
 class QLabel;
 class QListWidget;
@@ -12,12 +21,26 @@ class QMenu;
 class QPushButton;
 class QTimer;
 
+// What the main window works with: the link, the state it shares, and the
+// device operations its commands run.
+struct MainWindowParts {
+    PedalLink& link;
+    SessionState& state;
+    Resources& resources;
+    const Folders& folders;
+    const ErrorReport& report;
+    Connection& connection;
+    DeviceInfoRequest& deviceInfoRequest;
+    AlgorithmUpload& upload;
+};
+
 // The main window: every command that talks to the pedal, the menus, the
-// effect list and the table of which commands are available when.
+// effect list and the table of which commands are available when. Its
+// handlers ask, run one device operation and show the result.
 class TformMain : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TformMain(Editor& editor);
+    explicit TformMain(const MainWindowParts& parts);
 
     // Elements, by their design names.
     QLabel* lblDeviceName = nullptr;
@@ -54,15 +77,13 @@ public:
     QAction* menuShowUpdateMessage = nullptr;
     QAction* menuSerialNumber = nullptr;
 
+    // The upload's watchdog.
     QTimer* UploadCheckTimer = nullptr;
-    // How long the upload waits for the pedal's answer.
-    int uploadAnswerLimitMs = 30000;
     QTimer* TimerCheckWebVersion = nullptr;
 
     // Handlers.
     void menuScanClick();
     void ConnectOnClick();
-    bool ConnectDevice();
     void menuDisconnectClick();
     void btnRequestClick();
     void menuFirmwareUpgradeModeClick();
@@ -71,14 +92,15 @@ public:
     void btnUploadClick();
     void UploadCheckTimerTimer();
 
-    // Start-up steps owned by the device link.
-    void ProbeDevices();
-    void InitSerialSettings();
-    // Reads the pedal's versions and settings; false when nothing was read.
-    bool RequestDeviceInfo();
     void FillEffectList();
-    // The two bytes that open an algorithm or tuning data upload.
-    void SendUploadPrefix();
+
+signals:
+    // Ctrl+Shift+P.
+    void consoleRequested();
+    void firmwareUpgradeRequested();
+    // An effect was clicked; the settings window opens against this frame's
+    // right edge.
+    void effectClicked(const QRect& mainFrame);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -86,14 +108,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    Editor& editor_;
+    MainWindowParts parts_;
 
     void buildLayout();
     void buildMenus();
     void FormCreate();
     void EnsureFolders();
     void setSettingsCommandsEnabled(bool enabled);
-    void ScanDevices();
+    void ProbeDevices();
+    // The pace of answer reads: none while the bootloader answers.
+    ReadPacing readPacing() const;
     // Arrow keys in the effect list log and move the selection; the list's
     // own key handling still runs.
     void move_up_or_down(int key);

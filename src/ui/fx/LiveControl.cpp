@@ -1,10 +1,10 @@
 // Live parameter control: each accepted change of a dial or of the pitch list
 // goes to the pedal at once as one write to DSP message.
 #include "app/Dialogs.h"
-#include "app/Editor.h"
-#include "device/Communication.h"
+#include "app/SessionState.h"
+#include "device/PedalLink.h"
+#include "device/PedalMessages.h"
 #include "fx/DialConversion.h"
-#include "fx/DspMessage.h"
 #include "fx/TformFXsettings.h"
 #include "widgets/AngleDial.h"
 
@@ -12,12 +12,22 @@
 #include <QSignalBlocker>
 
 bool TformFXsettings::assignedLock(const assignable_parameter& parameter) {
-    if (parameter.is_assigned && !editor_.state().ReadbackInProgress) {
-        editor_.dialogs().showMessage(QStringLiteral(
+    if (parameter.is_assigned && !parts_.state.ReadbackInProgress) {
+        parts_.link.dialogs().showMessage(QStringLiteral(
             "This parameter is currently assigned and cannot be controlled from here"));
         return true;
     }
     return false;
+}
+
+bool TformFXsettings::refusedWhileWaiting(AngleDial* dial) {
+    if (!parts_.link.refuseWhileWaiting()) {
+        return false;
+    }
+    // The screen never shows a value that was not sent.
+    const QSignalBlocker quiet(dial);
+    dial->setAngle(sentAngles_.value(dial, AngleDial::StartAngle));
+    return true;
 }
 
 std::uint32_t TformFXsettings::SendDialValue(AngleDial* dial, std::uint16_t address) {
@@ -28,18 +38,19 @@ std::uint32_t TformFXsettings::SendDialValue(AngleDial* dial, std::uint16_t addr
         dial->setAngle(SnapDialAngle(dial->angle()));
     }
     const std::uint32_t word = levelWord(positionToLevel(DialAngleToPosition(dial->angle())));
-    editor_.comm().SendHexMessage(WriteToDspMessage(address, word), false);
+    parts_.link.comm().SendHexMessage(PedalMessages::WriteToDspMessage(address, word), false);
+    sentAngles_.insert(dial, dial->angle());
     return word;
 }
 
 void TformFXsettings::sendDial(AngleDial* dial, standard_parameter& parameter) {
-    if (!editor_.refuseWhileWaiting()) {
+    if (!refusedWhileWaiting(dial)) {
         parameter.value = SendDialValue(dial, parameter.address);
     }
 }
 
 void TformFXsettings::sendDial(AngleDial* dial, assignable_parameter& parameter) {
-    if (!assignedLock(parameter) && !editor_.refuseWhileWaiting()) {
+    if (!assignedLock(parameter) && !refusedWhileWaiting(dial)) {
         parameter.value = SendDialValue(dial, parameter.address);
     }
 }
@@ -69,15 +80,19 @@ void TformFXsettings::dialClipWaveChange() {
 }
 
 void TformFXsettings::VariWavePitchOnChange() {
-    if (assignedLock(params.FirstHarmonicPitch) || editor_.refuseWhileWaiting()) {
+    const int position = cmbVariableWavePitch->currentIndex();
+    if (position < 0 || position >= int(PitchTable.size()) ||
+        assignedLock(params.FirstHarmonicPitch)) {
         return;
     }
-    const int position = cmbVariableWavePitch->currentIndex();
-    if (position < 0 || position >= int(PitchTable.size())) {
+    if (parts_.link.refuseWhileWaiting()) {
+        const QSignalBlocker quiet(cmbVariableWavePitch);
+        cmbVariableWavePitch->setCurrentIndex(sentPitchEntry_);
         return;
     }
     const std::uint32_t word = PitchTable[size_t(position)];
-    editor_.comm().SendHexMessage(WriteToDspMessage(params.FirstHarmonicPitch.address, word),
-                                  false);
+    parts_.link.comm().SendHexMessage(
+        PedalMessages::WriteToDspMessage(params.FirstHarmonicPitch.address, word), false);
     params.FirstHarmonicPitch.value = word;
+    sentPitchEntry_ = position;
 }

@@ -1,12 +1,14 @@
 #include "fx/TformFXsettings.h"
 
-#include "widgets/DesignFont.h"
 #include "app/DiagnosticLog.h"
-#include "app/Editor.h"
 #include "app/EffectNames.h"
+#include "app/ErrorReport.h"
 #include "app/Resources.h"
+#include "app/SessionState.h"
+#include "device/PedalLink.h"
 #include "fx/HintsUnit.h"
 #include "widgets/AngleDial.h"
+#include "widgets/DesignFont.h"
 #include "widgets/OnOffSwitch.h"
 
 #include <QButtonGroup>
@@ -31,7 +33,8 @@ constexpr int LabelHeight = 16;
 
 } // namespace
 
-TformFXsettings::TformFXsettings(Editor& editor) : editor_(editor) {
+TformFXsettings::TformFXsettings(const EffectWindowParts& parts)
+    : parts_(parts), params(parts.params) {
     setWindowTitle(QStringLiteral("Form1"));
     setFixedSize(333, 517);
     setFont(designFont(11));
@@ -62,7 +65,7 @@ AngleDial* TformFXsettings::addDial(int x, int y, const QString& label, QWidget*
 }
 
 void TformFXsettings::onDial(AngleDial* dial, void (TformFXsettings::*handler)()) {
-    connect(dial, &AngleDial::angleChanged, this, editor_.report().guarded(this, handler));
+    connect(dial, &AngleDial::angleChanged, this, parts_.report.guarded(this, handler));
 }
 
 void TformFXsettings::buildDials() {
@@ -92,6 +95,9 @@ void TformFXsettings::buildDials() {
                                                     : QString::number(semitones));
     }
     cmbVariableWavePitch->setMaxVisibleItems(12);
+    // A list that pops up over its field shows all its entries whatever the
+    // limit; a drop-down one keeps to it.
+    cmbVariableWavePitch->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     cmbVariableWavePitch->setCurrentIndex(-1);
 
     onDial(dialDry, &TformFXsettings::dialDryChange);
@@ -101,7 +107,7 @@ void TformFXsettings::buildDials() {
     onDial(dialInputLevel, &TformFXsettings::OnChange_dialInputLevel);
     onDial(dialClipWave, &TformFXsettings::dialClipWaveChange);
     connect(cmbVariableWavePitch, &QComboBox::currentIndexChanged, this,
-            [this] { editor_.report().run([this] { VariWavePitchOnChange(); }); });
+            [this] { parts_.report.run([this] { VariWavePitchOnChange(); }); });
 }
 
 void TformFXsettings::buildTracking() {
@@ -186,13 +192,26 @@ std::array<QWidget*, 10> TformFXsettings::displayOnlyControls() const {
             dialHighPass, dialRange,     dial1stHarmonic, swtWave,       swtSplit};
 }
 
+void TformFXsettings::showForEffect(const QRect& mainFrame) {
+    if (isVisible()) {
+        close();
+    }
+    // Against the main window's right edge, tops level.
+    move(mainFrame.x() + mainFrame.width(), mainFrame.y());
+    show();
+    FormShow();
+    setWindowTitle(parts_.state.SelectedEffectName);
+    SetEffectControlsEnabled(parts_.state.DeviceConnected);
+}
+
 void TformFXsettings::FormShow() {
-    const QString name = format_resource_name(editor_.state().SelectedEffectName);
-    editor_.log().ConsoleLog(QStringLiteral("resource name: ") + name);
-    Resources& resources = editor_.resources();
+    const QString name = format_resource_name(parts_.state.SelectedEffectName);
+    DiagnosticLog& log = parts_.link.log();
+    log.ConsoleLog(QStringLiteral("resource name: ") + name);
+    Resources& resources = parts_.resources;
     resources.read_file_from_stream(name);
     const QString image = resources.ResourceLines.value(0);
-    editor_.log().ConsoleLog(image);
+    log.ConsoleLog(image);
     params.LoadParameterAddresses(image);
 }
 

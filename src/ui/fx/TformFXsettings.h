@@ -2,13 +2,18 @@
 
 #include "fx/Parameters.h"
 
+#include <QHash>
 #include <QWidget>
 #include <array>
 #include <vector>
 
 class AngleDial;
-class Editor;
+class ErrorReport;
 class OnOffSwitch;
+class PedalLink;
+class Resources;
+struct EffectSettings;
+struct SessionState;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -16,14 +21,22 @@ class QGroupBox;
 class QLabel;
 class QRadioButton;
 
+// What the effect settings window works with.
+struct EffectWindowParts {
+    PedalLink& link;
+    ParameterSet& params;
+    EffectSettings& settings;
+    SessionState& state;
+    Resources& resources;
+    const ErrorReport& report;
+};
+
 // The effect settings window: the fifteen parameters with their dials,
 // switches and lists; the live ones send each change to the pedal at once.
 class TformFXsettings : public QWidget {
     Q_OBJECT
 public:
-    explicit TformFXsettings(Editor& editor);
-
-    ParameterSet params;
+    explicit TformFXsettings(const EffectWindowParts& parts);
 
     AngleDial* dialDry = nullptr;
     AngleDial* dialMinus1Oct = nullptr;
@@ -60,6 +73,9 @@ public:
     // The five assignment lists in control order.
     std::array<QComboBox*, AssignableControls> assignmentLists() const;
 
+    // Opens the window against the main window's right edge for the selected
+    // effect; a missing image ends the opening (EditorError).
+    void showForEffect(const QRect& mainFrame);
     // Opening the window: loads the selected algorithm's parameter addresses.
     void FormShow();
     // Enables or disables every control; the display-only ones stay disabled.
@@ -76,8 +92,13 @@ public:
     void VariWavePitchOnChange();
 
 private:
-    Editor& editor_;
+    EffectWindowParts parts_;
+    ParameterSet& params;
     std::vector<QWidget*> controls_;
+    // The angle of each live dial whose value the pedal has, and the pitch
+    // entry it has: a refused change returns to them.
+    QHash<const AngleDial*, int> sentAngles_;
+    int sentPitchEntry_ = -1;
 
     void buildDials();
     void buildTracking();
@@ -90,9 +111,12 @@ private:
     // Always disabled: only the program turns them.
     std::array<QWidget*, 10> displayOnlyControls() const;
     // A dial's change handling: the value word sent becomes the record's.
+    // While another exchange waits the change is refused and the dial
+    // returns to the angle the pedal has.
     void sendDial(AngleDial* dial, standard_parameter& parameter);
     // The same behind the assigned lock.
     void sendDial(AngleDial* dial, assignable_parameter& parameter);
+    bool refusedWhileWaiting(AngleDial* dial);
     // True, with the message, when an assigned parameter must not change.
     bool assignedLock(const assignable_parameter& parameter);
 };

@@ -59,8 +59,11 @@ void AngleDial::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void AngleDial::wheelEvent(QWheelEvent* event) {
-    // Up turns clockwise, towards the higher levels.
-    const int steps = event->angleDelta().y() / 120;
+    // Up turns clockwise, towards the higher levels, a degree a notch.
+    // Touchpads send many small parts of a notch: they add up.
+    wheelDelta_ += event->angleDelta().y();
+    const int steps = wheelDelta_ / WheelNotch;
+    wheelDelta_ -= steps * WheelNotch;
     if (steps != 0) {
         setAngle(angle_ - steps);
     }

@@ -33,5 +33,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    static constexpr int WheelNotch = 120;
     int angle_ = StartAngle;
+    // Wheel turns of less than a notch, kept until they make one.
+    int wheelDelta_ = 0;
 };

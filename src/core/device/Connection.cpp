@@ -1,0 +1,88 @@
+#include "device/Connection.h"
+
+#include "app/DiagnosticLog.h"
+#include "app/Dialogs.h"
+#include "app/SessionState.h"
+#include "device/HexText.h"
+#include "device/PedalLink.h"
+
+namespace {
+// The bridge's factory description stands for the pedal.
+const QByteArray FactoryDescription = QByteArrayLiteral("FT230X Basic UART");
+const QString ProductName = QStringLiteral("Tarnwick ZQ7");
+const QString NoDevice = QStringLiteral("No device found");
+} // namespace
+
+Connection::Connection(PedalLink& link, SessionState& state) : link_(link), state_(state) {}
+
+void Connection::InitSerialSettings() {
+    link_.unit().Settings() = {115200, ft::Bits8, ft::StopBits1, ft::ParityNone};
+}
+
+ProbeResult Connection::ProbeDevices() {
+    D2XXUnit& unit = link_.unit();
+    ProbeResult result;
+    unit.GetFTDeviceCount();
+    for (DWORD i = 0; i < unit.DeviceCount(); ++i) {
+        unit.GetFTDeviceSerialNo(i);
+        result.serials += QString::fromLatin1(unit.FT_Device_String());
+        state_.DeviceSerialNumber = unit.FT_Device_String();
+        unit.GetFTDeviceDescription(i);
+        result.deviceName = unit.FT_Device_String() == FactoryDescription
+                                ? ProductName
+                                : QString::fromLatin1(unit.FT_Device_String());
+        result.found = true;
+    }
+    return result;
+}
+
+void Connection::ScanDevices(const std::function<void(const QString&)>& showName) {
+    D2XXUnit& unit = link_.unit();
+    DiagnosticLog& log = link_.log();
+    showName(QStringLiteral("Device Name"));
+    unit.GetFTDeviceCount();
+    log.ConsoleLog(QStringLiteral("FT device count: %1").arg(unit.DeviceCount()));
+    if (unit.DeviceCount() == 0) {
+        link_.dialogs().showMessage(NoDevice);
+        showName(NoDevice);
+        return;
+    }
+    for (DWORD i = 0; i < unit.DeviceCount(); ++i) {
+        unit.GetFTDeviceSerialNo(i);
+        log.ConsoleLog(QStringLiteral("FT_Device_String: ") +
+                       QString::fromLatin1(unit.FT_Device_String()));
+        state_.DeviceSerialNumber = unit.FT_Device_String();
+        unit.GetFTDeviceDescription(i);
+        const QString description = QString::fromLatin1(unit.FT_Device_String());
+        showName(description);
+        link_.dialogs().showMessage(description + QStringLiteral(" found, click Connect"));
+    }
+}
+
+bool Connection::ConnectDevice() {
+    D2XXUnit& unit = link_.unit();
+    DiagnosticLog& log = link_.log();
+    log.ConsoleLog(QStringLiteral("serial number: ") +
+                   QString::fromLatin1(state_.DeviceSerialNumber));
+    if (unit.Open_USB_Device_By_Serial_Number(state_.DeviceSerialNumber) != ft::Ok) {
+        return false;
+    }
+    unit.ApplyBaudRate();
+    unit.ApplyDataCharacteristics();
+    // Eight digits: the handle's low 32 bits where handles are wider.
+    const auto handle = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(unit.Handle()));
+    log.ConsoleLog(QStringLiteral("FT_HANDLE: 0x") + hexField(handle, 8));
+    log.appendDirect(QStringLiteral("baud rate = %1").arg(unit.Settings().baudRate));
+    state_.DeviceConnected = true;
+    emit link_.connectionChanged(true);
+    return true;
+}
+
+bool Connection::Disconnect() {
+    if (link_.unit().CloseDevice() != ft::Ok) {
+        return false;
+    }
+    state_.DeviceConnected = false;
+    emit link_.connectionChanged(false);
+    return true;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class PedalLink;
+struct SessionState;
+
+// What the start-up probe found: the serial numbers listed one after the
+// other, and the name of the last device.
+struct ProbeResult {
+    QString serials;
+    QString deviceName;
+    bool found = false;
+};
+
+// Finding, opening and closing the pedal's bridge.
+class Connection {
+public:
+    Connection(PedalLink& link, SessionState& state);
+
+    // 115,200 baud, 8 data bits, one stop bit, no parity.
+    void InitSerialSettings();
+    // The silent listing at start: no log, no box but the wrapper's.
+    ProbeResult ProbeDevices();
+    // The Scan command: logs the listing and names each device in a box;
+    // `showName` puts a name in the window before the box that names it.
+    void ScanDevices(const std::function<void(const QString&)>& showName);
+    // Opens the device of DeviceSerialNumber and sets its line; true when
+    // it opened.
+    bool ConnectDevice();
+    // Closes the port; true when it closed.
+    bool Disconnect();
+
+private:
+    PedalLink& link_;
+    SessionState& state_;
+};

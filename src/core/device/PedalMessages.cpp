@@ -1,0 +1,25 @@
+#include "device/PedalMessages.h"
+
+#include "device/HexText.h"
+
+namespace PedalMessages {
+
+namespace {
+QString opcode(const Kind& kind) {
+    return hexField(kind.opcode, 2);
+}
+} // namespace
+
+QString DeviceInfoRequest() {
+    return opcode(DeviceInfo) + QStringLiteral("00");
+}
+
+QString UploadPrefixMessage() {
+    return opcode(UploadPrefix) + QStringLiteral("00");
+}
+
+QString WriteToDspMessage(std::uint16_t address, std::uint32_t word) {
+    return opcode(WriteToDsp) + hexField(address, 4) + hexField(word, 8);
+}
+
+} // namespace PedalMessages
