@@ -6,12 +6,14 @@
 #include "update/TformNewVersionMsg.h"
 #include "update/TformUpdateUpdater.h"
 #include "widgets/AngleDial.h"
+#include "widgets/ScreenPlacement.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTimer>
 
 class TestMainWindow : public QObject {
@@ -140,6 +142,9 @@ private slots:
         QCOMPARE(f.main().menuMIDI->actions().value(0)->text(), QStringLiteral("Channel"));
         QVERIFY(!f.main().UploadCheckTimer->isActive());
         QCOMPARE(f.main().UploadCheckTimer->interval(), 5000);
+        // A coarse timer would fire up to 5 % early.
+        QCOMPARE(f.main().UploadCheckTimer->timerType(), Qt::PreciseTimer);
+        QCOMPARE(f.main().TimerCheckWebVersion->interval(), 1000);
         QVERIFY(!f.main().TimerCheckWebVersion->isActive());
     }
 
@@ -210,6 +215,12 @@ private slots:
         QTest::newRow("Ctrl+Shift+P") << int(Qt::ControlModifier | Qt::ShiftModifier) << true;
         QTest::newRow("Ctrl+Shift+Alt+P")
             << int(Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier) << true;
+        QTest::newRow("Ctrl+Shift+Meta+P")
+            << int(Qt::ControlModifier | Qt::ShiftModifier | Qt::MetaModifier) << true;
+        QTest::newRow("Ctrl+Shift+Alt+Meta+P")
+            << int(Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier)
+            << true;
+        QTest::newRow("Ctrl+Alt+P") << int(Qt::ControlModifier | Qt::AltModifier) << false;
         QTest::newRow("P") << int(Qt::NoModifier) << false;
         QTest::newRow("Ctrl+P") << int(Qt::ControlModifier) << false;
         QTest::newRow("Shift+P") << int(Qt::ShiftModifier) << false;
@@ -221,8 +232,51 @@ private slots:
         f.main().activateWindow();
         f.main().lstEffects->setFocus();
         QVERIFY(QTest::qWaitForWindowActive(&f.main()));
+        f.log->lines.clear();
         QTest::keyClick(f.main().lstEffects, Qt::Key_P, Qt::KeyboardModifiers(modifiers));
         QCOMPARE(f.editor->console().isVisible(), opens);
+        QVERIFY(f.log->lines.isEmpty());
+    }
+
+    // The console's design position is kept where the whole window fits the
+    // screen's available area, else the window is moved inside it.
+    void windowsStayOnTheScreen_data() {
+        QTest::addColumn<QPoint>("wanted");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QPoint>("placed");
+        const QSize console(506, 652);
+        QTest::newRow("fits") << QPoint(1075, 0) << QRect(0, 0, 1920, 1040) << QPoint(1075, 0);
+        QTest::newRow("off the right of 1366")
+            << QPoint(1075, 0) << QRect(0, 0, 1366, 728) << QPoint(860, 0);
+        QTest::newRow("below a panel")
+            << QPoint(1075, 0) << QRect(0, 30, 1920, 1010) << QPoint(1075, 30);
+        QTest::newRow("taller than the screen")
+            << QPoint(100, 200) << QRect(0, 0, 1024, 600) << QPoint(100, 0);
+        QTest::newRow("second screen on the left")
+            << QPoint(-300, 10) << QRect(-1280, 0, 1280, 1024) << QPoint(-506, 10);
+    }
+    void windowsStayOnTheScreen() {
+        QFETCH(QPoint, wanted);
+        QFETCH(QRect, available);
+        QFETCH(QPoint, placed);
+        QCOMPARE(insideArea(wanted, QSize(506, 652), available), placed);
+    }
+
+    void consoleOpensInsideTheScreen() {
+        EditorFixture f;
+        TformPrint& console = f.editor->console();
+        QCOMPARE(console.pos(), QPoint(1075, 0));
+        f.editor->showConsole();
+        const QRect available = console.screen()->availableGeometry();
+        QVERIFY2(available.contains(console.frameGeometry()) ||
+                     console.frameGeometry().height() > available.height(),
+                 qPrintable(QStringLiteral("%1,%2 on %3x%4")
+                                .arg(console.x())
+                                .arg(console.y())
+                                .arg(available.width())
+                                .arg(available.height())));
+        QCOMPARE(console.x(),
+                 std::min(1075, available.right() + 1 - console.frameGeometry().width()));
     }
 
     void foldersAreCreated() {

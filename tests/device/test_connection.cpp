@@ -27,8 +27,11 @@ private slots:
         const QStringList& lines = f.log->lines;
         QCOMPARE(lines.size(), 3);
         QCOMPARE(lines[0], QStringLiteral("serial number: TZ7A0001"));
-        QVERIFY2(QRegularExpression("^FT_HANDLE: 0x[0-9A-F]{8,}$").match(lines[1]).hasMatch(),
+        // Exactly eight digits: the handle's low 32 bits.
+        QVERIFY2(QRegularExpression("^FT_HANDLE: 0x[0-9A-F]{8}$").match(lines[1]).hasMatch(),
                  qPrintable(lines[1]));
+        const auto handle = reinterpret_cast<quintptr>(f.editor->link().unit().Handle());
+        QCOMPARE(lines[1].mid(13).toUInt(nullptr, 16), quint32(handle));
         QCOMPARE(lines[2], QStringLiteral("baud rate = 115200"));
         QCOMPARE(f.log->scrolls, (QList<bool>{true, true, false}));
         QCOMPARE(f.sim->baudRate(), ULONG(115200));

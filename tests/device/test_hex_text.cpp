@@ -72,10 +72,24 @@ private slots:
         QCOMPARE(isHexMessage(text), valid);
     }
 
-    void hexFieldPadsAndGrows() {
-        QCOMPARE(hexField(0x0A, 4), QStringLiteral("000A"));
-        QCOMPARE(hexField(0x12345, 4), QStringLiteral("12345"));
-        QCOMPARE(hexField(0xFFFFFFFFu, 8), QStringLiteral("FFFFFFFF"));
+    void hexField_data() {
+        QTest::addColumn<qint64>("value");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("padded") << qint64(0x0A) << 4 << "000A";
+        QTest::newRow("grows") << qint64(0x12345) << 4 << "12345";
+        QTest::newRow("full word") << qint64(0xFFFFFFFF) << 8 << "FFFFFFFF";
+        // A negative value is its width's two's complement.
+        QTest::newRow("pitch offset -2") << qint64(-2) << 2 << "FE";
+        QTest::newRow("-5 in a byte") << qint64(-5) << 2 << "FB";
+        QTest::newRow("-1 in 16 bits") << qint64(-1) << 4 << "FFFF";
+        QTest::newRow("-1 in 32 bits") << qint64(-1) << 8 << "FFFFFFFF";
+    }
+    void hexField() {
+        QFETCH(qint64, value);
+        QFETCH(int, width);
+        QFETCH(QString, text);
+        QCOMPARE(::hexField(value, width), text);
     }
 
     void decode_data() {

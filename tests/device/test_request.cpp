@@ -1,8 +1,12 @@
 #include "EditorFixture.h"
 #include "MainWindowState.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QTimer>
+#ifdef Q_OS_UNIX
+#include <time.h>
+#endif
 
 namespace {
 QString afterRequest() {
@@ -129,6 +133,39 @@ private slots:
         QCOMPARE(f.pedal().writes(), QList<QByteArray>{QByteArray::fromHex("0200")});
         QCOMPARE(commandStates(f.main()), afterRequest());
         QVERIFY(f.sim->isOpen());
+    }
+
+    // Waiting for a silent pedal keeps the window responsive without
+    // spinning: at most 1 % of one core.
+    void waitingCostsLittleTime() {
+#ifdef Q_OS_UNIX
+        EditorFixture f;
+        f.connect();
+        f.pedal().setSilent(true);
+        f.editor->link().comm().setAnswerTimeout(1500);
+        // The windows' first painting is not part of the wait.
+        QTest::qWait(100);
+        timespec start{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &start);
+        QElapsedTimer wall;
+        wall.start();
+        f.request();
+        timespec end{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &end);
+        const double cpuMs =
+            (end.tv_sec - start.tv_sec) * 1e3 + (end.tv_nsec - start.tv_nsec) / 1e6;
+        const double share = cpuMs / double(wall.elapsed());
+        QCOMPARE(f.dialogs.messages, QStringList{"The pedal did not answer."});
+        QVERIFY(wall.elapsed() >= 1500);
+#ifdef TARNWICK_SANITIZED
+        const double limit = 0.05; // the sanitizers' own cost on every event
+#else
+        const double limit = 0.01;
+#endif
+        QVERIFY2(share < limit, qPrintable(QStringLiteral("%1 % of a core").arg(100 * share)));
+#else
+        QSKIP("measures the thread's time with POSIX clocks");
+#endif
     }
 
     void algorithmVersionOtherThanListedIsLogged() {

@@ -2,8 +2,10 @@
 #include "fx/TformFXsettings.h"
 #include "widgets/AngleDial.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QtMath>
 
 namespace {
@@ -117,6 +119,22 @@ private slots:
         QCOMPARE(wordsSentTo(f.pedal(), 0x00E7).size(), 4);
     }
 
+    // A touchpad sends parts of a notch: they add up to one degree a notch.
+    void smallWheelStepsAddUp() {
+        LiveFixture f;
+        AngleDial* dial = f.fx.dialClipWave;
+        dial->setAngle(0);
+        QList<int> angles;
+        for (int i = 0; i < 6; ++i) {
+            QWheelEvent wheel(QPointF(20, 20), dial->mapToGlobal(QPointF(20, 20)), QPoint(),
+                              QPoint(0, 40), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                              false);
+            QCoreApplication::sendEvent(dial, &wheel);
+            angles << dial->angle();
+        }
+        QCOMPARE(angles, (QList<int>{0, 0, -1, -1, -1, -2}));
+    }
+
     void anglesStayInRange() {
         AngleDial dial;
         QList<int> seen;
@@ -147,12 +165,62 @@ private slots:
         QCOMPARE(f.editor->parameters().FirstHarmonicPitch.value, word);
     }
 
-    void pitchListWithoutSelectionSendsNothing() {
+    // No entry is no change: nothing is sent, and an assigned pitch says
+    // nothing either.
+    void pitchListWithoutSelectionDoesNothing_data() {
+        QTest::addColumn<bool>("assigned");
+        QTest::newRow("free") << false;
+        QTest::newRow("assigned") << true;
+    }
+    void pitchListWithoutSelectionDoesNothing() {
+        QFETCH(bool, assigned);
         LiveFixture f;
         f.fx.cmbVariableWavePitch->setCurrentIndex(3);
         f.pedal().clearWrites();
+        f.editor->parameters().FirstHarmonicPitch.is_assigned = assigned;
         f.fx.cmbVariableWavePitch->setCurrentIndex(-1);
         QVERIFY(f.pedal().writes().isEmpty());
+        QVERIFY(f.dialogs.messages.isEmpty());
+    }
+
+    void pitchListShowsTwelveEntries() {
+        LiveFixture f;
+        QComboBox* list = f.fx.cmbVariableWavePitch;
+        list->showPopup();
+        QAbstractItemView* view = list->view();
+        QTRY_VERIFY(view->isVisible());
+        const int rows = view->viewport()->height() / view->sizeHintForRow(0);
+        list->hidePopup();
+        QCOMPARE(rows, 12);
+    }
+
+    // While another command waits for the pedal, a moved control is refused
+    // and shows again the value the pedal has.
+    void refusedWhileAnotherExchangeWaits() {
+        LiveFixture f;
+        f.fx.dialInputLevel->setAngle(0);
+        f.fx.cmbVariableWavePitch->setCurrentIndex(12);
+        f.pedal().clearWrites();
+        f.pedal().setAnswerDelay(150);
+        QTimer::singleShot(30, [&] {
+            f.fx.dialInputLevel->setAngle(10);
+            f.fx.dialClipWave->setAngle(10);
+            f.fx.cmbVariableWavePitch->setCurrentIndex(20);
+        });
+        f.request();
+        const QString refusal =
+            "The pedal is still answering another command. Please try again when it has finished.";
+        QCOMPARE(f.dialogs.messages, (QStringList{refusal, refusal, refusal}));
+        QCOMPARE(f.pedal().writes(), QList<QByteArray>{QByteArray::fromHex("0200")});
+        QCOMPARE(f.fx.dialInputLevel->angle(), 0);
+        QCOMPARE(f.fx.dialClipWave->angle(), -135);
+        QCOMPARE(f.fx.cmbVariableWavePitch->currentIndex(), 12);
+        QCOMPARE(f.editor->parameters().InputLevel.value, 0x6A8000u);
+        QCOMPARE(f.editor->parameters().WaveClip.value, 0u);
+        QCOMPARE(f.editor->parameters().FirstHarmonicPitch.value, 0x00400000u);
+        // Afterwards the controls send again.
+        f.fx.dialClipWave->setAngle(0);
+        QCOMPARE(wordsSentTo(f.pedal(), 0x00E7), QList<std::uint32_t>{0x6A8000u});
     }
 
     void plainDialsSendWhenTheProgramTurnsThem() {

@@ -19,20 +19,12 @@ namespace {
 
 // The waits look at the driver's queue after 1 ms, then after twice as long
 // each time up to this: a quick answer is seen at once, and a long wait
-// wakes the thread a hundred times a second at most.
-constexpr int LongestPollIntervalMs = 10;
+// wakes the thread about sixty times a second.
+constexpr int LongestPollIntervalMs = 16;
 constexpr int ReadStepMs = 10;
 
 void runPendingEvents() {
     QCoreApplication::processEvents();
-}
-
-// Runs the event loop for `ms` without spinning: the thread sleeps until an
-// event or the end of the time.
-void idle(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
 }
 
 } // namespace
@@ -64,22 +56,36 @@ WaitOutcome Communication::waitForAnswer(int timeoutMs) {
     timeoutMs = limit(timeoutMs);
     QElapsedTimer clock;
     clock.start();
+    // The first look runs what is pending; later ones follow an idle spell of
+    // the event loop, which runs the events as they come.
+    runPendingEvents();
+    std::optional<WaitOutcome> outcome;
+    QEventLoop loop;
+    QTimer poll;
+    poll.setSingleShot(true);
+    poll.setTimerType(Qt::PreciseTimer);
     int interval = 1;
-    for (;;) {
-        runPendingEvents();
+    const auto look = [&] {
         if (unit_.QueryRxQueue() != ft::Ok) {
-            return WaitOutcome::DeviceError;
+            outcome = WaitOutcome::DeviceError;
+        } else if (unit_.RxQueueCount() > 0) {
+            outcome = WaitOutcome::Answered;
+        } else if (clock.elapsed() >= timeoutMs) {
+            outcome = WaitOutcome::TimedOut;
         }
-        if (unit_.RxQueueCount() > 0) {
-            return WaitOutcome::Answered;
+        if (outcome) {
+            loop.quit();
+            return;
         }
-        const qint64 left = timeoutMs - clock.elapsed();
-        if (left <= 0) {
-            return WaitOutcome::TimedOut;
-        }
-        idle(static_cast<int>(std::min<qint64>(interval, left)));
+        poll.start(static_cast<int>(std::min<qint64>(interval, timeoutMs - clock.elapsed())));
         interval = std::min(2 * interval, LongestPollIntervalMs);
+    };
+    QObject::connect(&poll, &QTimer::timeout, &loop, look);
+    look();
+    if (!outcome) {
+        loop.exec();
     }
+    return *outcome;
 }
 
 bool Communication::readAnswer(int& total, ReadPacing pacing,

@@ -106,6 +106,7 @@ void Editor::connectWindows() {
 }
 
 void Editor::showConsole() {
-    keepOnScreen(*console_);
+    // The frame around the window is known once it is shown.
     console_->setVisible(true);
+    keepOnScreen(*console_);
 }
