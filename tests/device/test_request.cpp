@@ -95,14 +95,29 @@ private slots:
         QVERIFY(!f.editor->state().ReadbackInProgress);
     }
 
-    void unplugDuringTheWait() {
+    // A driver failure during the wait or in the middle of the answer stops
+    // the command: nothing is decoded, nothing shown, nothing enabled.
+    void driverFailureStopsTheRequest_data() {
+        QTest::addColumn<int>("failingCall");
+        QTest::addColumn<QString>("box");
+        // Purge, purge and write come first; then the wait looks at the
+        // queue, the transmit queue is purged, and the read looks again and
+        // reads.
+        QTest::newRow("queue query in the wait") << 4 << "FT_GetQueueStatus - General IO error...";
+        QTest::newRow("read in the answer") << 7 << "FT_Read - General IO error...";
+    }
+    void driverFailureStopsTheRequest() {
+        QFETCH(int, failingCall);
+        QFETCH(QString, box);
         EditorFixture f;
         f.connect();
-        f.pedal().setAnswerDelay(500);
-        f.sim->unplugAtCall(4);
+        f.sim->unplugAtCall(failingCall);
+        bool readBack = false;
+        QObject::connect(&f.editor->link(), &PedalLink::settingsAnswered, [&] { readBack = true; });
         f.request();
-        QCOMPARE(f.dialogs.messages.size(), 1);
-        QVERIFY(f.dialogs.messages[0].startsWith("FT_GetQueueStatus"));
+        QCOMPARE(f.dialogs.messages.value(0), box);
+        QCOMPARE(f.main().lblFirmwareVersion->text(), QStringLiteral("Device Firmware Version: "));
+        QVERIFY(!readBack);
         QCOMPARE(commandStates(f.main()), afterConnect());
         QVERIFY(!f.editor->state().ReadbackInProgress);
     }

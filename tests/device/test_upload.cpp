@@ -176,6 +176,30 @@ private slots:
         QVERIFY(!f.main().UploadCheckTimer->isActive());
     }
 
+    // While the upload waits for its answer no other exchange starts, and a
+    // moved control returns to the value the pedal has.
+    void otherCommandsAreRefusedWhileTheUploadWaits() {
+        EditorFixture f;
+        f.connect();
+        f.clickEffect();
+        TformFXsettings& fx = f.editor->fxSettings();
+        f.pedal().clearWrites();
+        f.pedal().setAnswerDelay(150);
+        QTimer::singleShot(30, [&] {
+            f.request();
+            f.click(f.main().btnUpload);
+            fx.dialInputLevel->setAngle(0);
+        });
+        f.click(f.main().btnUpload);
+        const QString refusal =
+            "The pedal is still answering another command. Please try again when it has finished.";
+        QCOMPARE(f.dialogs.messages, (QStringList{refusal, refusal, refusal}));
+        QCOMPARE(f.pedal().writes().size(), 2);
+        QCOMPARE(f.main().lblStatus->text(), QStringLiteral("ALGORITHM OK"));
+        QCOMPARE(fx.dialInputLevel->angle(), -135);
+        QCOMPARE(f.main().lblFirmwareVersion->text(), QStringLiteral("Device Firmware Version: "));
+    }
+
     void unplugDuringTheWait() {
         EditorFixture f;
         f.connect();
