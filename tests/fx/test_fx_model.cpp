@@ -116,8 +116,13 @@ private slots:
             QCOMPARE(p.address(i), std::uint16_t(i < 10 ? 0 : 0xFFFF));
         }
         QCOMPARE(p.Dry.num_of_addresses, std::uint8_t(1));
-        QVERIFY(!p.InputLevel.is_assigned);
+        for (const assignable_parameter* a : {&p.InputLevel, &p.FirstHarmonicPitch, &p.WaveClip,
+                                              &p.DominantNoteCut, &p.HighNotesCut}) {
+            QVERIFY2(!a->is_assigned, qPrintable(a->parameter_name));
+        }
         QCOMPARE(p.AssignFlags, (std::array<bool, 5>{}));
+        QCOMPARE(p.CurrentTuning, std::uint8_t(0));
+        QCOMPARE(p.SemitonesVariation, std::int8_t(0));
     }
 
     void addressesFromTheBuiltInTable() {
