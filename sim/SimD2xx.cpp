@@ -94,6 +94,7 @@ FT_STATUS SimD2xx::FT_OpenEx(void* arg, DWORD flags, FT_HANDLE* handle) {
             }
             d->open = true;
             *handle = d.get();
+            note(QStringLiteral("open ") + QString::fromLatin1(d->serial));
             return ft::Ok;
         }
     }
@@ -106,6 +107,7 @@ FT_STATUS SimD2xx::FT_Close(FT_HANDLE handle) {
         return status;
     }
     d->open = false;
+    note(QStringLiteral("close"));
     return ft::Ok;
 }
 
@@ -115,6 +117,7 @@ FT_STATUS SimD2xx::FT_SetBaudRate(FT_HANDLE handle, ULONG baudRate) {
         return status;
     }
     d->baud = baudRate;
+    note(QStringLiteral("baud %1").arg(baudRate));
     return ft::Ok;
 }
 
@@ -127,6 +130,7 @@ FT_STATUS SimD2xx::FT_SetDataCharacteristics(FT_HANDLE handle, UCHAR wordLength,
     d->wordLength = wordLength;
     d->stopBits = stopBits;
     d->parity = parity;
+    note(QStringLiteral("line %1 %2 %3").arg(int(wordLength)).arg(int(stopBits)).arg(int(parity)));
     return ft::Ok;
 }
 
@@ -138,6 +142,7 @@ FT_STATUS SimD2xx::FT_Purge(FT_HANDLE handle, ULONG mask) {
     if (mask & ft::PurgeRx) {
         d->pedal->purgeReceived();
     }
+    note(QStringLiteral("purge %1").arg(mask));
     return ft::Ok;
 }
 
@@ -159,6 +164,7 @@ FT_STATUS SimD2xx::FT_Read(FT_HANDLE handle, void* buffer, DWORD toRead, DWORD* 
     const QByteArray bytes = d->pedal->take(int(std::min<DWORD>(toRead, 1u << 30)));
     std::memcpy(buffer, bytes.constData(), size_t(bytes.size()));
     *returned = DWORD(bytes.size());
+    note(QStringLiteral("read %1").arg(bytes.size()));
     return ft::Ok;
 }
 
@@ -168,7 +174,9 @@ FT_STATUS SimD2xx::FT_Write(FT_HANDLE handle, const void* buffer, DWORD toWrite,
     if (const FT_STATUS status = usable(handle, d)) {
         return status;
     }
-    d->pedal->receive(QByteArray(static_cast<const char*>(buffer), int(toWrite)));
+    const QByteArray bytes(static_cast<const char*>(buffer), int(toWrite));
+    note(QStringLiteral("write ") + QString::fromLatin1(bytes.toHex().toUpper()));
+    d->pedal->receive(bytes);
     *written = toWrite;
     return ft::Ok;
 }

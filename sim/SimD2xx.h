@@ -4,6 +4,7 @@
 #include "device/D2xxApi.h"
 
 #include <QByteArray>
+#include <QStringList>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -29,6 +30,16 @@ public:
     ULONG baudRate(int index = 0) const { return devices_.at(size_t(index))->baud; }
     bool isOpen(int index = 0) const { return devices_.at(size_t(index))->open; }
     QByteArray lastOpenArgument() const { return lastOpenArgument_; }
+
+    // What crossed the bridge, in order, one entry per call that succeeded on
+    // an open, present device: "open <serial>", "close", "baud <rate>",
+    // "line <word length> <stop bits> <parity>", "purge <mask>", "write <HEX>"
+    // (upper-case digits, no spaces) and "read <bytes returned>". Listing and
+    // queue status calls are not entered.
+    const QStringList& wire() const { return wire_; }
+    void clearWire() { wire_.clear(); }
+    // Enters a test's own line, such as a pause, between the calls.
+    void note(const QString& entry) { wire_.append(entry); }
 
     FT_STATUS FT_ListDevices(void* arg1, void* arg2, DWORD flags) override;
     FT_STATUS FT_OpenEx(void* arg, DWORD flags, FT_HANDLE* handle) override;
@@ -58,6 +69,7 @@ private:
     int calls_ = 0;
     std::optional<int> unplugAt_;
     QByteArray lastOpenArgument_;
+    QStringList wire_;
 
     // Counts the call; false when the bridge is gone for this call.
     bool countCall();

@@ -2,10 +2,8 @@
 #include "fx/TformFXsettings.h"
 #include "widgets/AngleDial.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QListWidget>
-#include <QRadioButton>
 
 class TestEffectList : public QObject {
     Q_OBJECT
@@ -42,26 +40,6 @@ private slots:
         QVERIFY(!fx.dialInputLevel->isEnabled());
         QVERIFY(!fx.cmbVariableWavePitch->isEnabled());
         QVERIFY(f.dialogs.messages.isEmpty());
-    }
-
-    void controlsFollowTheConnection() {
-        EditorFixture f;
-        f.connect();
-        f.clickEffect();
-        TformFXsettings& fx = f.editor->fxSettings();
-        QVERIFY(fx.dialInputLevel->isEnabled());
-        QVERIFY(fx.dialClipWave->isEnabled());
-        QVERIFY(fx.cmbVariableWavePitch->isEnabled());
-        QVERIFY(fx.cmbAssignCtrlUNO->isEnabled());
-        for (QWidget* w : std::initializer_list<QWidget*>{fx.dialDry, fx.dialMinus1Oct,
-                                                          fx.dialSubMix, fx.dialRange}) {
-            QVERIFY(!w->isEnabled());
-        }
-        f.trigger(f.main().menuDisconnect);
-        QVERIFY(!fx.dialInputLevel->isEnabled());
-        f.connect();
-        QVERIFY(fx.dialInputLevel->isEnabled());
-        QVERIFY(!fx.dialDry->isEnabled());
     }
 
     void clickingAgainReopens() {
@@ -109,45 +87,6 @@ private slots:
         QCOMPARE(list->currentRow(), 0);
         QVERIFY(f.editor->state().SelectedEffectName.isEmpty());
         QVERIFY(!f.editor->fxSettings().isVisible());
-    }
-
-    void designStateOfTheSettingsWindow() {
-        EditorFixture f;
-        TformFXsettings& fx = f.editor->fxSettings();
-        const QList<QPair<AngleDial*, QPoint>> dials = {
-            {fx.dialDry, {15, 8}},       {fx.dialMinus1Oct, {75, 8}},
-            {fx.dialSubMix, {15, 72}},   {fx.dialMinus2Oct, {75, 72}},
-            {fx.dialLowPass, {15, 136}}, {fx.dialHighPass, {75, 136}},
-            {fx.dialRange, {15, 208}},   {fx.dialInputLevel, {208, 8}},
-            {fx.dialClipWave, {267, 8}}, {fx.dial1stHarmonic, {78, 208}},
-        };
-        for (const auto& [dial, at] : dials) {
-            QCOMPARE(dial->mapTo(&fx, QPoint(0, 0)), at);
-            QCOMPARE(dial->size(), QSize(40, 40));
-            QCOMPARE(dial->angle(), -135);
-        }
-        QVERIFY(fx.dialInputLevel->isEnabled());
-        QVERIFY(!fx.dialDry->isEnabled());
-        QCOMPARE(fx.cmbVariableWavePitch->count(), 25);
-        QCOMPARE(fx.cmbVariableWavePitch->itemText(0), QStringLiteral("-12"));
-        QCOMPARE(fx.cmbVariableWavePitch->itemText(12), QStringLiteral("0"));
-        QCOMPARE(fx.cmbVariableWavePitch->itemText(24), QStringLiteral("+12"));
-        QCOMPARE(fx.cmbVariableWavePitch->currentIndex(), -1);
-        QCOMPARE(fx.cmbGuitarTuning->currentText(), QStringLiteral("No Tuning Selected"));
-        QCOMPARE(fx.cmbGuitarTuning->count(), 8);
-        QCOMPARE(fx.cmbSemitonesVariation->currentText(), QStringLiteral("0"));
-        for (QComboBox* list : fx.assignmentLists()) {
-            QCOMPARE(list->currentText(), QStringLiteral("Not Assigned"));
-        }
-        QCOMPARE(fx.cmbAssignCtrlTRE->itemText(2), QStringLiteral("High Notes Cut"));
-        QVERIFY(fx.chkBypassShortPress->isChecked());
-        QVERIFY(fx.chkChangePresetLongPress->isChecked());
-        QVERIFY(!fx.chkDominantNoteCut->isChecked());
-        QVERIFY(fx.dialInputLevel->toolTip().contains("By deafult"));
-        QCOMPARE(fx.size(), QSize(333, 517));
-        QCOMPARE(fx.cmbAssignCtrlQUATTRO->mapTo(&fx, QPoint(0, 0)), QPoint(195, 441));
-        QCOMPARE(fx.cmbGuitarTuning->mapTo(&fx, QPoint(0, 0)), QPoint(194, 101));
-        QCOMPARE(fx.cmbVariableWavePitch->mapTo(&fx, QPoint(0, 0)), QPoint(155, 229));
     }
 };
 

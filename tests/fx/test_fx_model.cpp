@@ -1,7 +1,9 @@
+#include "FxVocabulary.h"
 #include "app/EditorError.h"
 #include "app/EffectNames.h"
 #include "device/PedalMessages.h"
 #include "fx/DialConversion.h"
+#include "fx/EffectSettings.h"
 #include "fx/HintsUnit.h"
 #include "fx/Parameters.h"
 
@@ -118,7 +120,15 @@ private slots:
             QCOMPARE(p.address(i), std::uint16_t(i < 10 ? 0 : 0xFFFF));
         }
         QCOMPARE(p.Dry.num_of_addresses, std::uint8_t(1));
-        QVERIFY(!p.InputLevel.is_assigned);
+        for (const assignable_parameter* a : {&p.InputLevel, &p.FirstHarmonicPitch, &p.WaveClip,
+                                              &p.DominantNoteCut, &p.HighNotesCut}) {
+            QVERIFY2(!a->is_assigned, qPrintable(a->parameter_name));
+        }
+        const EffectSettings settings;
+        QCOMPARE(settings.AssignFlags, (std::array<bool, 5>{}));
+        QCOMPARE(settings.CurrentTuning, std::uint8_t(0));
+        QCOMPARE(settings.SemitonesVariation, std::int8_t(0));
+        QCOMPARE(settings.FootswitchMode, std::uint16_t(0));
     }
 
     void addressesFromTheBuiltInTable() {
@@ -154,34 +164,67 @@ private slots:
         QCOMPARE(p.InputLevel.address, std::uint16_t(0xFFFF));
     }
 
+    void pitchTable_data() {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<uint>("word");
+        // Rows are named by the pitch list's entry at that position.
+        const QList<QPair<const char*, uint>> words = {
+            {"-12", 0x00200000}, {"-11", 0x0022AAA8}, {"-10", 0x00255558}, {"-9", 0x00280000},
+            {"-8", 0x002AAAA8},  {"-7", 0x002D5558},  {"-6", 0x00300000},  {"-5", 0x0032AAA8},
+            {"-4", 0x00355558},  {"-3", 0x00380000},  {"-2", 0x003AAAA8},  {"-1", 0x003D5558},
+            {"0", 0x00400000},   {"+1", 0x00455558},  {"+2", 0x004AAAA8},  {"+3", 0x00500000},
+            {"+4", 0x00555558},  {"+5", 0x005AAAA8},  {"+6", 0x00600000},  {"+7", 0x00655558},
+            {"+8", 0x006AAAA8},  {"+9", 0x00700000},  {"+10", 0x00755558}, {"+11", 0x007AAAA8},
+            {"+12", 0x00800000},
+        };
+        for (int position = 0; position < words.size(); ++position) {
+            QTest::newRow(words[position].first) << position << words[position].second;
+        }
+    }
     void pitchTable() {
-        QCOMPARE(PitchTable[0], 0x00200000u);
-        QCOMPARE(PitchTable[12], 0x00400000u);
-        QCOMPARE(PitchTable[13], 0x00455558u);
-        QCOMPARE(PitchTable[24], 0x00800000u);
+        QFETCH(int, position);
+        QFETCH(uint, word);
+        QCOMPARE(PitchTable.size(), size_t(25));
+        QCOMPARE(PitchTable[size_t(position)], std::uint32_t(word));
     }
 
-    void assignmentVocabulary() {
-        QCOMPARE(assignmentEntries(0),
-                 (QStringList{"Not Assigned", "Input Level", "1st Harmonic Pitch", "Wave Clip"}));
-        QCOMPARE(assignmentEntries(3),
-                 (QStringList{"Not Assigned", "Dominant Note Cut", "High Notes Cut"}));
-        QCOMPARE(assignmentEntries(4), (QStringList{"Not Assigned", "Bypass", "Preset"}));
-        QCOMPARE(assignmentLabel(4), QStringLiteral("Remote Footswitch"));
+    void assignmentLists_data() {
+        QTest::addColumn<int>("control");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QStringList>("entries");
+        const auto lists = FxVocabulary::assignmentLists();
+        for (int control = 0; control < lists.size(); ++control) {
+            const auto& list = lists[control];
+            QTest::newRow(qPrintable(list.label)) << control << list.label << list.entries;
+        }
+    }
+    void assignmentLists() {
+        QFETCH(int, control);
+        QFETCH(QString, label);
+        QFETCH(QStringList, entries);
+        QCOMPARE(assignmentLabel(control), label);
+        QCOMPARE(assignmentEntries(control), entries);
     }
 
+    void hints_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("text");
+        for (const auto& [control, text] : FxVocabulary::hints()) {
+            QTest::newRow(qPrintable(control)) << control << text;
+        }
+    }
     void hints() {
-        QCOMPARE(HintsUnit::InputLevel(),
-                 QStringLiteral("Set level of input signal to the octave down effect. It does not "
-                                "affect dry.\r\nAdjust if you hear too much distortion on the sub. "
-                                "By deafult it is set to mid position."));
-        QCOMPARE(HintsUnit::SemitonesVariation(),
-                 QStringLiteral("Select the pitch variation in semitones from -5 to +3"));
-        QCOMPARE(HintsUnit::DominantNoteCut().count("\r\n"), 2);
-        QVERIFY(HintsUnit::HighNoteCut().startsWith(
-            "Removes tracking and noise on higher strings (e.g. open G string and first frets in "
-            "standard tuning)\r\nMake sure"));
-        QCOMPARE(HintsUnit::GuitarTuning().count("\r\n"), 3);
+        QFETCH(QString, control);
+        QFETCH(QString, text);
+        const QMap<QString, QString (*)()> hintOf = {
+            {"chkDominantNoteCut", &HintsUnit::DominantNoteCut},
+            {"chkHighNoteCut", &HintsUnit::HighNoteCut},
+            {"dialInputLevel", &HintsUnit::InputLevel},
+            {"cmbGuitarTuning", &HintsUnit::GuitarTuning},
+            {"cmbSemitonesVariation", &HintsUnit::SemitonesVariation},
+        };
+        QVERIFY(hintOf.contains(control));
+        QCOMPARE(hintOf.value(control)(), text);
     }
 };
 

@@ -2,6 +2,11 @@
 #include "device/ValueDecoder.h"
 
 #include <QTest>
+#include <functional>
+
+// Calls a test makes on the bridge.
+using BridgeCalls = std::function<void(SimD2xx&)>;
+Q_DECLARE_METATYPE(BridgeCalls)
 
 namespace {
 
@@ -25,6 +30,24 @@ QByteArray image(const QByteArray& addressSlots, int length) {
         img += char(img.size() & 0x7F);
     }
     return img;
+}
+
+FT_HANDLE openBridge(SimD2xx& sim, QByteArray serial = SimD2xx::DefaultSerial) {
+    FT_HANDLE handle = nullptr;
+    sim.FT_OpenEx(serial.data(), ft::OpenBySerialNumber, &handle);
+    return handle;
+}
+
+void writeHex(SimD2xx& sim, FT_HANDLE handle, const char* text) {
+    const QByteArray bytes = hex(text);
+    DWORD written = 0;
+    sim.FT_Write(handle, bytes.constData(), DWORD(bytes.size()), &written);
+}
+
+void readUpTo(SimD2xx& sim, FT_HANDLE handle, DWORD count) {
+    QByteArray buffer(int(count), '\0');
+    DWORD returned = 0;
+    sim.FT_Read(handle, buffer.data(), count, &returned);
 }
 
 } // namespace
@@ -185,6 +208,94 @@ private slots:
         f.sim.unplugAtCall(2);
         QCOMPARE(f.unit.QueryRxQueue(), FT_STATUS(ft::Ok));
         QCOMPARE(f.unit.QueryRxQueue(), FT_STATUS(ft::IoError));
+    }
+
+    void wireEntries_data() {
+        QTest::addColumn<BridgeCalls>("calls");
+        QTest::addColumn<QStringList>("wire");
+        QTest::newRow("open, line settings, close") << BridgeCalls([](SimD2xx& sim) {
+            FT_HANDLE h = openBridge(sim);
+            sim.FT_SetBaudRate(h, 115200);
+            sim.FT_SetDataCharacteristics(h, 8, 0, 0);
+            sim.FT_Close(h);
+        }) << QStringList{"open TZ7A0001", "baud 115200", "line 8 0 0", "close"};
+        QTest::newRow("line fields in call order") << BridgeCalls([](SimD2xx& sim) {
+            sim.FT_SetDataCharacteristics(openBridge(sim), 7, 2, 1);
+        }) << QStringList{"open TZ7A0001", "line 7 2 1"};
+        QTest::newRow("purge masks") << BridgeCalls([](SimD2xx& sim) {
+            FT_HANDLE h = openBridge(sim);
+            sim.FT_Purge(h, 1);
+            sim.FT_Purge(h, 2);
+            sim.FT_Purge(h, 3);
+        }) << QStringList{"open TZ7A0001", "purge 1", "purge 2", "purge 3"};
+        QTest::newRow("write in upper-case hexadecimal")
+            << BridgeCalls([](SimD2xx& sim) { writeHex(sim, openBridge(sim), "0100e7006a8000"); })
+            << QStringList{"open TZ7A0001", "write 0100E7006A8000"};
+        QTest::newRow("reads count what they returned, nothing included")
+            << BridgeCalls([](SimD2xx& sim) {
+                   FT_HANDLE h = openBridge(sim);
+                   writeHex(sim, h, "0200");
+                   readUpTo(sim, h, 3);
+                   sim.FT_Purge(h, 1);
+                   readUpTo(sim, h, 64);
+               })
+            << QStringList{"open TZ7A0001", "write 0200", "read 3", "purge 1", "read 0"};
+        QTest::newRow("a test's notes between the calls") << BridgeCalls([](SimD2xx& sim) {
+            FT_HANDLE h = openBridge(sim);
+            writeHex(sim, h, "0200");
+            sim.note("pause 200");
+            readUpTo(sim, h, 2);
+        }) << QStringList{"open TZ7A0001", "write 0200", "pause 200", "read 2"};
+        QTest::newRow("listing and queue status are left out") << BridgeCalls([](SimD2xx& sim) {
+            DWORD count = 0;
+            sim.FT_ListDevices(&count, nullptr, ft::ListNumberOnly);
+            char text[64] = {};
+            sim.FT_ListDevices(nullptr, text, ft::ListByIndex | ft::OpenBySerialNumber);
+            FT_HANDLE h = openBridge(sim);
+            DWORD queued = 0;
+            sim.FT_GetQueueStatus(h, &queued);
+        }) << QStringList{"open TZ7A0001"};
+        QTest::newRow("the serial of the device opened") << BridgeCalls([](SimD2xx& sim) {
+            sim.addDevice("SECOND22", "Other bridge");
+            openBridge(sim, "SECOND22");
+        }) << QStringList{"open SECOND22"};
+        QTest::newRow("failing calls are left out") << BridgeCalls([](SimD2xx& sim) {
+            openBridge(sim, "NOSUCH01");
+            FT_HANDLE h = openBridge(sim);
+            openBridge(sim); // already open
+            writeHex(sim, nullptr, "0200");
+            sim.FT_Close(h);
+            sim.FT_Close(h);
+            sim.FT_SetBaudRate(h, 9600);
+            sim.FT_Purge(h, 3);
+            readUpTo(sim, h, 8);
+        }) << QStringList{"open TZ7A0001", "close"};
+        QTest::newRow("calls on an unplugged bridge are left out") << BridgeCalls([](SimD2xx& sim) {
+            FT_HANDLE h = openBridge(sim);
+            sim.unplugAtCall(1);
+            writeHex(sim, h, "0200");
+            sim.FT_SetDataCharacteristics(h, 8, 0, 0);
+            readUpTo(sim, h, 8);
+            sim.FT_Close(h);
+        }) << QStringList{"open TZ7A0001"};
+    }
+    void wireEntries() {
+        QFETCH(BridgeCalls, calls);
+        QFETCH(QStringList, wire);
+        SimD2xx sim;
+        calls(sim);
+        QCOMPARE(sim.wire(), wire);
+    }
+
+    void clearingTheWireKeepsThePedalsWrites() {
+        SimD2xx sim;
+        FT_HANDLE h = openBridge(sim);
+        writeHex(sim, h, "0200");
+        sim.clearWire();
+        QVERIFY(sim.wire().isEmpty());
+        writeHex(sim, h, "070a");
+        QCOMPARE(sim.wire(), QStringList{"write 070A"});
+        QCOMPARE(sim.pedal().writes(), (QList<QByteArray>{hex("0200"), hex("070a")}));
     }
 };
 
