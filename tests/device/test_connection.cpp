@@ -13,7 +13,9 @@ private slots:
         QCOMPARE(label->text(), QStringLiteral("Tarnwick ZQ7"));
         f.connect();
         QCOMPARE(label->text(), QStringLiteral("Tarnwick ZQ7 connected"));
+        f.sim->clearWire();
         f.trigger(f.main().menuDisconnect);
+        QCOMPARE(f.sim->wire(), QStringList{"close"});
         QCOMPARE(label->text(), QStringLiteral("Tarnwick ZQ7 "));
         f.connect();
         QCOMPARE(label->text(), QStringLiteral("Tarnwick ZQ7  connected"));
@@ -34,7 +36,8 @@ private slots:
         QCOMPARE(lines[1].mid(13).toUInt(nullptr, 16), quint32(handle));
         QCOMPARE(lines[2], QStringLiteral("baud rate = 115200"));
         QCOMPARE(f.log->scrolls, (QList<bool>{true, true, false}));
-        QCOMPARE(f.sim->baudRate(), ULONG(115200));
+        // 115,200 baud, 8 data bits, one stop bit, no parity.
+        QCOMPARE(f.sim->wire(), (QStringList{"open TZ7A0001", "baud 115200", "line 8 0 0"}));
     }
 
     void connectSetsTheConnectionState() {

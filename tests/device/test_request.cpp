@@ -54,6 +54,34 @@ private slots:
         QVERIFY(!f.editor->state().ReadbackInProgress);
     }
 
+    // Both queues are emptied, "0200" goes out, the pause lets the answer
+    // arrive whole, the reads come 10 ms apart, and what is left is purged.
+    void requestOnTheWire() {
+        EditorFixture f;
+        f.connect();
+        f.sim->clearWire();
+        f.request();
+        const QByteArray answer =
+            PedalFirmware::encodeValues(f.pedal().firmware().deviceInfoValues());
+        QCOMPARE(f.sim->wire(),
+                 (QStringList{"purge 1", "purge 2", "write 0200", "pause 200", "purge 2",
+                              QStringLiteral("read %1").arg(answer.size()), "pause 10", "read 0",
+                              "pause 10", "purge 1"}));
+    }
+
+    // An answer left over from an earlier exchange is not taken for this one.
+    void staleAnswerIsPurgedBeforeTheRequest() {
+        EditorFixture f;
+        f.pedal().settings().firmwareVersion = 5;
+        f.connect();
+        DWORD written = 0;
+        f.sim->FT_Write(f.editor->link().unit().Handle(), "\x02\x00", 2, &written);
+        f.pedal().settings().firmwareVersion = 7;
+        f.request();
+        QCOMPARE(f.main().lblFirmwareVersion->text(), QStringLiteral("Firmware Version: 07"));
+        QVERIFY(f.dialogs.messages.isEmpty());
+    }
+
     void readbackInProgressDuringTheRequest() {
         EditorFixture f;
         f.connect();

@@ -38,6 +38,11 @@ private slots:
         QCOMPARE(f.main().lblStatus->text(), QStringLiteral("ALGORITHM OK"));
         QVERIFY(!f.main().UploadCheckTimer->isActive());
         QCOMPARE(f.pedal().settings().algorithmImage, writes[1]);
+        // No purge, the prefix, its pause, the image in one write, the answer.
+        QCOMPARE(f.sim->wire().mid(f.sim->wire().indexOf("write 0D00")),
+                 (QStringList{"write 0D00", "pause 400",
+                              "write " + QString::fromLatin1(writes[1].toHex().toUpper()),
+                              "read 12", "read 0"}));
     }
 
     void noSendsNothing() {

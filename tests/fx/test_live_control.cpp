@@ -52,7 +52,10 @@ class TestLiveControl : public QObject {
 private slots:
     void clipWaveAtZero() {
         LiveFixture f;
+        f.sim->clearWire();
         f.fx.dialClipWave->setAngle(0);
+        // One write, no purge, no pause.
+        QCOMPARE(f.sim->wire(), QStringList{"write 0100E7006A8000"});
         QCOMPARE(f.pedal().writes(), QList<QByteArray>{QByteArray::fromHex("0100e7006a8000")});
         QCOMPARE(f.editor->parameters().WaveClip.value, 0x6A8000u);
         QCOMPARE(f.pedal().firmware().parameterWord(12), 0x6A8000u);

@@ -38,6 +38,7 @@ struct EditorFixture {
         : pacer(pacing) {
         auto api = std::make_unique<SimD2xx>();
         sim = api.get();
+        pacer.onPause = [this](int ms) { sim->note(QStringLiteral("pause %1").arg(ms)); };
         if (prepare) {
             prepare(*sim);
         }
