@@ -40,6 +40,19 @@ private slots:
         QCOMPARE(f.sim->wire(), (QStringList{"open TZ7A0001", "baud 115200", "line 8 0 0"}));
     }
 
+    // The label says "connected" as soon as the port is open, before the
+    // line is set (and before any box about it).
+    void labelFollowsTheOpening() {
+        EditorFixture f;
+        QString labelAtBox;
+        f.dialogs.onMessage = [&](const QString&) { labelAtBox = f.main().lblDeviceName->text(); };
+        f.sim->unplugAtCall(2);
+        f.connect();
+        QCOMPARE(f.dialogs.messages.value(0),
+                 QStringLiteral("FT_SetBaudRate - General IO error..."));
+        QCOMPARE(labelAtBox, QStringLiteral("Tarnwick ZQ7 connected"));
+    }
+
     void connectSetsTheConnectionState() {
         EditorFixture f;
         f.connect();

@@ -118,7 +118,7 @@ private slots:
         QTest::addColumn<int>("gapMs");
         QTest::addColumn<QString>("label");
         QTest::newRow("2 ms apart") << 2 << "ALGORITHM OK";
-        QTest::newRow("60 ms apart") << 60 << "ALGORI";
+        QTest::newRow("30 ms apart") << 30 << "ALGORI";
     }
     void answerInPieces() {
         QFETCH(int, gapMs);
@@ -134,7 +134,9 @@ private slots:
     }
 
     // The command lasts its 400 ms pause and little more: once the answer
-    // has come, no other command is kept waiting.
+    // has come, no other command is kept waiting. (The quiet window itself
+    // is pinned by the pieces above; the margin here is for a loaded
+    // machine.)
     void uploadLastsItsPause() {
         EditorFixture f({}, {}, 1.0);
         f.connect();
@@ -151,7 +153,7 @@ private slots:
         const qint64 elapsed = clock.elapsed();
         QCOMPARE(f.main().lblStatus->text(), QStringLiteral("ALGORITHM OK"));
         QVERIFY2(written >= 400, qPrintable(QString::number(written)));
-        QVERIFY2(elapsed - written < 20, qPrintable(QString::number(elapsed - written)));
+        QVERIFY2(elapsed - written < 100, qPrintable(QString::number(elapsed - written)));
     }
 
     void answerAfterTheWatchdog() {

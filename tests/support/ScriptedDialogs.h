@@ -4,11 +4,17 @@
 
 #include <QQueue>
 #include <QStringList>
+#include <functional>
 
 // Answers every box from a script and records every text shown.
 class ScriptedDialogs : public Dialogs {
 public:
-    void showMessage(const QString& text) override { messages << text; }
+    void showMessage(const QString& text) override {
+        messages << text;
+        if (onMessage) {
+            onMessage(text);
+        }
+    }
     bool confirm(const QString& text) override {
         confirmations << text;
         return answers.isEmpty() ? true : answers.dequeue();
@@ -28,4 +34,6 @@ public:
     QStringList fileDialogs;
     QQueue<bool> answers;      // Yes unless scripted
     QQueue<QString> fileNames; // cancel unless scripted
+    // Sees each box while it is shown.
+    std::function<void(const QString&)> onMessage;
 };

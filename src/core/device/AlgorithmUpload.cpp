@@ -28,7 +28,7 @@ QString AlgorithmUpload::findImage(const QString& effectName) {
     link_.log().ConsoleLog(QStringLiteral("resource name: ") + name);
     resources_.read_file_from_stream(name);
     const QString image = resources_.ResourceLines.value(0);
-    if (!isHexMessage(image)) {
+    if (image.isEmpty() || !isHexMessage(image)) {
         throw EditorError(QStringLiteral("The algorithm image %1 is not an even number of "
                                          "hexadecimal digits; nothing was sent")
                               .arg(name));
@@ -82,8 +82,12 @@ UploadOutcome AlgorithmUpload::readAnswer() {
     const int quietMs = link_.pacer().scaledMs(AnswerQuietMs);
     int total = 0;
     // The answer may come in pieces: read on while more follows at once.
-    while (comm.readAnswer(total, ReadPacing::None, show) && total < D2XXUnit::BufferSize &&
-           comm.waitForAnswer(quietMs) == WaitOutcome::Answered) {
+    for (;;) {
+        if (!comm.readAnswer(total, ReadPacing::None, show)) {
+            return UploadOutcome::DeviceError;
+        }
+        if (total >= D2XXUnit::BufferSize || comm.waitForAnswer(quietMs) != WaitOutcome::Answered) {
+            return UploadOutcome::Answered;
+        }
     }
-    return UploadOutcome::Answered;
 }

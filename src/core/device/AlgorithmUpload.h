@@ -10,7 +10,7 @@ class Resources;
 enum class UploadOutcome {
     Answered,    // the pedal's answer is shown
     NoAnswer,    // nothing came within the limit; the user was told
-    DeviceError, // the driver failed during the wait; its box has been shown
+    DeviceError, // the driver failed while waiting or reading; its box has been shown
 };
 
 // "Upload Selected": the algorithm image of an effect, after the upload
@@ -31,8 +31,9 @@ public:
     AlgorithmUpload(PedalLink& link, Resources& resources);
 
     // Finds and checks the effect's image before anything is sent: a missing
-    // resource or an image that is not hexadecimal text of at most 65,536
-    // bytes ends the command (EditorError) with nothing sent.
+    // resource, or an image that is not a non-empty, even number of
+    // hexadecimal digits of at most 65,536 bytes, ends the command
+    // (EditorError) with nothing sent.
     UploadOutcome upload(const QString& effectName);
 
     // The two bytes that open an algorithm or tuning data upload.

@@ -85,7 +85,9 @@ WaitOutcome Communication::waitForAnswer(int timeoutMs) {
     if (!outcome) {
         loop.exec();
     }
-    return *outcome;
+    // The loop also ends when the program quits during the wait: the pedal
+    // has not answered.
+    return outcome.value_or(WaitOutcome::TimedOut);
 }
 
 bool Communication::readAnswer(int& total, ReadPacing pacing,

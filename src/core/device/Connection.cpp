@@ -59,7 +59,7 @@ void Connection::ScanDevices(const std::function<void(const QString&)>& showName
     }
 }
 
-bool Connection::ConnectDevice() {
+bool Connection::ConnectDevice(const std::function<void()>& opened) {
     D2XXUnit& unit = link_.unit();
     DiagnosticLog& log = link_.log();
     log.ConsoleLog(QStringLiteral("serial number: ") +
@@ -67,6 +67,7 @@ bool Connection::ConnectDevice() {
     if (unit.Open_USB_Device_By_Serial_Number(state_.DeviceSerialNumber) != ft::Ok) {
         return false;
     }
+    opened();
     unit.ApplyBaudRate();
     unit.ApplyDataCharacteristics();
     // Eight digits: the handle's low 32 bits where handles are wider.

@@ -27,8 +27,9 @@ public:
     // `showName` puts a name in the window before the box that names it.
     void ScanDevices(const std::function<void(const QString&)>& showName);
     // Opens the device of DeviceSerialNumber and sets its line; true when
-    // it opened.
-    bool ConnectDevice();
+    // it opened. `opened` runs as soon as the port is open, before the line
+    // is set.
+    bool ConnectDevice(const std::function<void()>& opened);
     // Closes the port; true when it closed.
     bool Disconnect();
 

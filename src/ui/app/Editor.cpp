@@ -71,6 +71,7 @@ Editor::Editor(EditorOptions options)
     connection_ = std::make_unique<Connection>(*link_, state_);
     deviceInfoRequest_ = std::make_unique<DeviceInfoRequest>(*link_);
     upload_ = std::make_unique<AlgorithmUpload>(*link_, resources_);
+    live_ = std::make_unique<LiveParameters>(*link_);
 
     main_ =
         std::make_unique<TformMain>(MainWindowParts{*link_, state_, resources_, folders_, report_,
@@ -80,8 +81,8 @@ Editor::Editor(EditorOptions options)
     }
     firmwareUpgrade_ = std::make_unique<TformFirmwareUpgrade>();
     console_ = std::make_unique<TformPrint>(log_);
-    fxSettings_ = std::make_unique<TformFXsettings>(
-        EffectWindowParts{*link_, parameters_, effectSettings_, state_, resources_, report_});
+    fxSettings_ = std::make_unique<TformFXsettings>(EffectWindowParts{
+        *link_, *live_, parameters_, effectSettings_, state_, resources_, report_});
     newVersionMsg_ = std::make_unique<TformNewVersionMsg>();
     updateUpdater_ = std::make_unique<TformUpdateUpdater>();
     connectWindows();

@@ -13,6 +13,7 @@
 #include "device/DeviceInfoRequest.h"
 #include "device/PedalLink.h"
 #include "fx/EffectSettings.h"
+#include "fx/LiveParameters.h"
 #include "fx/Parameters.h"
 
 #include <memory>
@@ -95,6 +96,7 @@ private:
     std::unique_ptr<Connection> connection_;
     std::unique_ptr<DeviceInfoRequest> deviceInfoRequest_;
     std::unique_ptr<AlgorithmUpload> upload_;
+    std::unique_ptr<LiveParameters> live_;
 
     std::unique_ptr<TformMain> main_;
     std::unique_ptr<TformFirmwareUpgrade> firmwareUpgrade_;

@@ -27,10 +27,12 @@ void TformMain::menuScanClick() {
 }
 
 void TformMain::ConnectOnClick() {
-    if (parts_.link.refuseWhileWaiting() || !parts_.connection.ConnectDevice()) {
+    const auto opened = [this] {
+        lblDeviceName->setText(lblDeviceName->text() + QStringLiteral(" connected"));
+    };
+    if (parts_.link.refuseWhileWaiting() || !parts_.connection.ConnectDevice(opened)) {
         return;
     }
-    lblDeviceName->setText(lblDeviceName->text() + QStringLiteral(" connected"));
     btnUpload->setEnabled(true);
     btnRequest->setEnabled(true);
     menuScan->setEnabled(false);

@@ -3,8 +3,8 @@
 #include "app/Dialogs.h"
 #include "app/SessionState.h"
 #include "device/PedalLink.h"
-#include "device/PedalMessages.h"
 #include "fx/DialConversion.h"
+#include "fx/LiveParameters.h"
 #include "fx/TformFXsettings.h"
 #include "widgets/AngleDial.h"
 
@@ -37,8 +37,7 @@ std::uint32_t TformFXsettings::SendDialValue(AngleDial* dial, std::uint16_t addr
         const QSignalBlocker once(dial);
         dial->setAngle(SnapDialAngle(dial->angle()));
     }
-    const std::uint32_t word = levelWord(positionToLevel(DialAngleToPosition(dial->angle())));
-    parts_.link.comm().SendHexMessage(PedalMessages::WriteToDspMessage(address, word), false);
+    const std::uint32_t word = parts_.live.sendDialLevel(address, dial->angle());
     sentAngles_.insert(dial, dial->angle());
     return word;
 }
@@ -90,9 +89,7 @@ void TformFXsettings::VariWavePitchOnChange() {
         cmbVariableWavePitch->setCurrentIndex(sentPitchEntry_);
         return;
     }
-    const std::uint32_t word = PitchTable[size_t(position)];
-    parts_.link.comm().SendHexMessage(
-        PedalMessages::WriteToDspMessage(params.FirstHarmonicPitch.address, word), false);
-    params.FirstHarmonicPitch.value = word;
+    params.FirstHarmonicPitch.value =
+        parts_.live.sendPitch(params.FirstHarmonicPitch.address, position);
     sentPitchEntry_ = position;
 }

@@ -9,6 +9,7 @@
 
 class AngleDial;
 class ErrorReport;
+class LiveParameters;
 class OnOffSwitch;
 class PedalLink;
 class Resources;
@@ -24,6 +25,7 @@ class QRadioButton;
 // What the effect settings window works with.
 struct EffectWindowParts {
     PedalLink& link;
+    LiveParameters& live;
     ParameterSet& params;
     EffectSettings& settings;
     SessionState& state;
