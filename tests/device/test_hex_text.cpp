@@ -72,6 +72,14 @@ private slots:
         QCOMPARE(isHexMessage(text), valid);
     }
 
+    // The runtime's conversion texts, shown by the error report.
+    void conversionErrorTexts() {
+        QCOMPARE(ConversionError::integer("0G").text(),
+                 QStringLiteral("'0G' is not a valid integer value"));
+        QCOMPARE(ConversionError::floatingPoint("abc").text(),
+                 QStringLiteral("'abc' is not a valid floating point value"));
+    }
+
     void hexField_data() {
         QTest::addColumn<qint64>("value");
         QTest::addColumn<int>("width");
