@@ -1,6 +1,7 @@
 #include "EditorFixture.h"
 #include "MainWindowState.h"
 #include "console/TformPrint.h"
+#include "firmware/FirmwareVersions.h"
 #include "firmware/TformFirmwareUpgrade.h"
 #include "fx/TformFXsettings.h"
 #include "update/TformNewVersionMsg.h"
@@ -26,6 +27,8 @@ private slots:
         QCOMPARE(w.menuSerialNumber->text(), QStringLiteral("Device Serial: TZ7A0001"));
         QCOMPARE(f.editor->state().DeviceSerialNumber, QByteArray("TZ7A0001"));
         QCOMPARE(f.editor->link().unit().Settings().baudRate, ULONG(115200));
+        // The last of the firmware images the editor carries.
+        QCOMPARE(FirmwareVersionList, (std::array<int, 3>{5, 6, 7}));
         QCOMPARE(f.editor->state().LatestFirmwareVersion, 7);
         QVERIFY(f.dialogs.messages.isEmpty());
         // Connect works at once, without a Scan.
@@ -68,6 +71,7 @@ private slots:
         QCOMPARE(f.editor->console().size(), QSize(506, 652));
         QCOMPARE(f.editor->fxSettings().size(), QSize(333, 517));
         QCOMPARE(f.editor->firmwareUpgrade().size(), QSize(196, 141));
+        QCOMPARE(f.editor->newVersionMsg().size(), QSize(268, 146));
     }
 
     void layoutAtDesignPositions_data() {

@@ -14,6 +14,7 @@ private slots:
         QTest::newRow("LF, no last end") << QByteArray("a\nb") << QStringList{"a", "b"};
         QTest::newRow("CR") << QByteArray("a\rb\r") << QStringList{"a", "b"};
         QTest::newRow("empty line kept") << QByteArray("a\r\n\r\nb") << QStringList{"a", "", "b"};
+        QTest::newRow("first line empty") << QByteArray("\r\na") << QStringList{"", "a"};
         QTest::newRow("nothing") << QByteArray() << QStringList{};
         QTest::newRow("8-bit") << QByteArray("caf\xE9") << QStringList{QString::fromUtf8("café")};
         QTest::newRow("UTF-8 mark") << QByteArray("\xEF\xBB\xBF"

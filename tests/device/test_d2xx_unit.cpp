@@ -43,6 +43,40 @@ private slots:
         QCOMPARE(f.dialogs.messages, QStringList{box});
     }
 
+    // The vendor library's own numbers: statuses pass through unchanged.
+    void libraryConstants() {
+        const QList<FT_STATUS> statuses = {
+            ft::Ok,
+            ft::InvalidHandle,
+            ft::DeviceNotFound,
+            ft::DeviceNotOpened,
+            ft::IoError,
+            ft::InsufficientResources,
+            ft::InvalidParameter,
+            ft::InvalidBaudRate,
+            ft::DeviceNotOpenedForErase,
+            ft::DeviceNotOpenedForWrite,
+            ft::FailedToWriteDevice,
+            ft::EepromReadFailed,
+            ft::EepromWriteFailed,
+            ft::EepromEraseFailed,
+            ft::EepromNotPresent,
+            ft::EepromNotProgrammed,
+            ft::InvalidArgs,
+            ft::OtherError,
+        };
+        for (int i = 0; i < statuses.size(); ++i) {
+            QCOMPARE(statuses[i], FT_STATUS(i));
+        }
+        QCOMPARE(ft::ListNumberOnly, DWORD(0x80000000));
+        QCOMPARE(ft::ListByIndex, DWORD(0x40000000));
+        QCOMPARE(ft::OpenBySerialNumber, DWORD(1));
+        QCOMPARE(ft::OpenByDescription, DWORD(2));
+        QCOMPARE(ft::PurgeRx, ULONG(1));
+        QCOMPARE(ft::PurgeTx, ULONG(2));
+        QCOMPARE(ft::ListingBufferSize, 64);
+    }
+
     void successShowsNothing() {
         DeviceFixture f;
         f.unit.ReportFTError(QStringLiteral("FT_Write"), ft::Ok);

@@ -112,11 +112,17 @@ private slots:
         QVERIFY(!f.editor->state().ReadbackInProgress);
     }
 
+    // The wait ends at the editor's limit: 5 s, shortened for tests.
     void silentPedalIsReported() {
+        QCOMPARE(Communication::AnswerTimeoutMs, 5000);
         EditorFixture f;
         f.connect();
         f.pedal().setSilent(true);
+        QElapsedTimer clock;
+        clock.start();
         f.request();
+        QVERIFY(clock.elapsed() >= EditorFixture::AnswerLimitMs);
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(f.dialogs.messages, QStringList{"The pedal did not answer."});
         QCOMPARE(f.main().lblFirmwareVersion->text(), QStringLiteral("Device Firmware Version: "));
         QCOMPARE(commandStates(f.main()), afterConnect());
