@@ -22,4 +22,8 @@ QString WriteToDspMessage(std::uint16_t address, std::uint32_t word) {
     return opcode(WriteToDsp) + hexField(address, 4) + hexField(word, 8);
 }
 
+QString TuningMessage(std::uint8_t tuning, std::int8_t semitones) {
+    return opcode(Tuning) + hexField(tuning, 2) + hexField(semitones, 2);
+}
+
 } // namespace PedalMessages

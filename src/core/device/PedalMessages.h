@@ -33,5 +33,8 @@ QString UploadPrefixMessage();
 // The one message that changes a parameter of the running effect: the
 // opcode, the 16-bit DSP address and the 32-bit value word.
 QString WriteToDspMessage(std::uint16_t address, std::uint32_t word);
+// The instrument's tuning (0 to 7) and its pitch offset in semitones, a byte
+// in two's complement (-2 is "FE").
+QString TuningMessage(std::uint8_t tuning, std::int8_t semitones);
 
 } // namespace PedalMessages

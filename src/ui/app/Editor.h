@@ -15,6 +15,7 @@
 #include "fx/EffectSettings.h"
 #include "fx/LiveParameters.h"
 #include "fx/Parameters.h"
+#include "tuning/TuningSelection.h"
 
 #include <memory>
 
@@ -97,6 +98,7 @@ private:
     std::unique_ptr<DeviceInfoRequest> deviceInfoRequest_;
     std::unique_ptr<AlgorithmUpload> upload_;
     std::unique_ptr<LiveParameters> live_;
+    std::unique_ptr<TuningSelection> tuning_;
 
     std::unique_ptr<TformMain> main_;
     std::unique_ptr<TformFirmwareUpgrade> firmwareUpgrade_;

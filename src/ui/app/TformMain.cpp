@@ -92,6 +92,8 @@ void TformMain::buildLayout() {
             parts_.report.guarded(this, &TformMain::btnUploadClick));
     connect(lstEffects, &QListWidget::itemClicked, this,
             parts_.report.guarded(this, &TformMain::effetto_cliccato));
+    connect(btnSetTuning, &QPushButton::clicked, this,
+            parts_.report.guarded(this, &TformMain::btnSetTuningClick));
 }
 
 void TformMain::buildMenus() {

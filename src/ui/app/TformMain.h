@@ -13,6 +13,7 @@ class Folders;
 class PedalLink;
 class Resources;
 struct SessionState;
+class TuningSelection;
 class QAction;
 class QLabel;
 class QListWidget;
@@ -32,6 +33,7 @@ struct MainWindowParts {
     Connection& connection;
     DeviceInfoRequest& deviceInfoRequest;
     AlgorithmUpload& upload;
+    TuningSelection& tuning;
 };
 
 // The main window: every command that talks to the pedal, the menus, the
@@ -91,6 +93,7 @@ public:
     void effetto_cliccato();
     void btnUploadClick();
     void UploadCheckTimerTimer();
+    void btnSetTuningClick();
 
     void FillEffectList();
 

@@ -180,6 +180,10 @@ void TformFXsettings::FormCreate() {
     cmbSemitonesVariation->setToolTip(HintsUnit::SemitonesVariation());
     cmbGuitarTuning->setCurrentIndex(0);
     cmbSemitonesVariation->setCurrentIndex(ZeroSemitonesEntry);
+    connect(cmbGuitarTuning, &QComboBox::currentIndexChanged, this,
+            parts_.report.guarded(this, &TformFXsettings::cmbGuitarTuningChange));
+    connect(cmbSemitonesVariation, &QComboBox::currentIndexChanged, this,
+            parts_.report.guarded(this, &TformFXsettings::cmbSemitonesVariationChange));
 
     // Design states: only the live controls start enabled.
     for (QWidget* w : displayOnlyControls()) {

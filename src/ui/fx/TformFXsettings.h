@@ -15,6 +15,7 @@ class PedalLink;
 class Resources;
 struct EffectSettings;
 struct SessionState;
+class TuningSelection;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -26,6 +27,7 @@ class QRadioButton;
 struct EffectWindowParts {
     PedalLink& link;
     LiveParameters& live;
+    TuningSelection& tuning;
     ParameterSet& params;
     EffectSettings& settings;
     SessionState& state;
@@ -92,6 +94,10 @@ public:
     void OnChange_dialInputLevel();
     void dialClipWaveChange();
     void VariWavePitchOnChange();
+
+    // Tuning: the lists keep the choice; "Set Tuning" sends it.
+    void cmbGuitarTuningChange();
+    void cmbSemitonesVariationChange();
 
 private:
     EffectWindowParts parts_;
