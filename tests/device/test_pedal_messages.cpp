@@ -44,6 +44,12 @@ private slots:
             << WriteToDspMessage(0x000A, 0x00400000) << "01000A00400000" << 7;
         QTest::newRow("full word")
             << WriteToDspMessage(0xFFFF, 0xFFFFFFFF) << "01FFFFFFFFFFFF" << 7;
+        QTest::newRow("tuning, offset -5") << TuningMessage(6, -5) << "0906FB" << 3;
+        QTest::newRow("assign") << AssignMessage({true, false, false, false, true},
+                                                 {0x000A, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFD})
+                                << "040100000001000AFFFFFFFFFFFFFFFD" << 16;
+        QTest::newRow("footswitch, short Change Preset")
+            << FootswitchMessage(true, false) << "080100" << 3;
     }
     void builders() {
         QFETCH(QString, text);

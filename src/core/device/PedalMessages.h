@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <cstdint>
 
 // Every message the pedal's firmware takes, by its first byte, with its
@@ -33,6 +34,14 @@ QString UploadPrefixMessage();
 // The one message that changes a parameter of the running effect: the
 // opcode, the 16-bit DSP address and the 32-bit value word.
 QString WriteToDspMessage(std::uint16_t address, std::uint32_t word);
+// Which of the five controls (CTRL I to IV, the remote footswitch) are
+// assigned, and the 16-bit target of each: a DSP address, or 0xFFFF, 0xFFFE,
+// 0xFFFD for nothing, Bypass, Preset.
+QString AssignMessage(const std::array<bool, 5>& assigned,
+                      const std::array<std::uint16_t, 5>& targets);
+// The pedal's footswitch: short press 00 Bypass, 01 Change Preset; long press
+// 00 Change Preset, 01 Bypass.
+QString FootswitchMessage(bool shortPressChangesPreset, bool longPressBypasses);
 // The instrument's tuning (0 to 7) and its pitch offset in semitones, a byte
 // in two's complement (-2 is "FE").
 QString TuningMessage(std::uint8_t tuning, std::int8_t semitones);

@@ -9,8 +9,15 @@
 // controls are assigned, the tuning with its pitch offset, the footswitch
 // behaviour.
 struct EffectSettings {
+    // The entry each control's list shows, in control order: 0 is "Not
+    // Assigned", the others as listed by assignmentEntries.
+    std::array<int, AssignableControls> AssignEntries{};
     std::array<bool, AssignableControls> AssignFlags{};
     std::uint8_t CurrentTuning = 0;
     std::int8_t SemitonesVariation = 0;
     std::uint16_t FootswitchMode = 0;
+    // The footswitch radio buttons: short press Bypass and long press Change
+    // Preset unless chosen otherwise.
+    bool ShortPressChangesPreset = false;
+    bool LongPressBypasses = false;
 };

@@ -73,17 +73,19 @@ Editor::Editor(EditorOptions options)
     upload_ = std::make_unique<AlgorithmUpload>(*link_, resources_);
     live_ = std::make_unique<LiveParameters>(*link_);
     tuning_ = std::make_unique<TuningSelection>(*link_, effectSettings_);
+    assignments_ = std::make_unique<ControlAssignments>(*link_, parameters_, effectSettings_);
 
     main_ = std::make_unique<TformMain>(MainWindowParts{*link_, state_, resources_, folders_,
                                                         report_, *connection_, *deviceInfoRequest_,
-                                                        *upload_, *tuning_});
+                                                        *upload_, *tuning_, *assignments_});
     if (ownDialogs_) {
         ownDialogs_->setParent(main_.get());
     }
     firmwareUpgrade_ = std::make_unique<TformFirmwareUpgrade>();
     console_ = std::make_unique<TformPrint>(log_);
-    fxSettings_ = std::make_unique<TformFXsettings>(EffectWindowParts{
-        *link_, *live_, *tuning_, parameters_, effectSettings_, state_, resources_, report_});
+    fxSettings_ = std::make_unique<TformFXsettings>(
+        EffectWindowParts{*link_, *live_, *tuning_, *assignments_, parameters_, effectSettings_,
+                          state_, resources_, report_});
     newVersionMsg_ = std::make_unique<TformNewVersionMsg>();
     updateUpdater_ = std::make_unique<TformUpdateUpdater>();
     connectWindows();

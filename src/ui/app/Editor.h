@@ -12,6 +12,7 @@
 #include "device/DeviceBackend.h"
 #include "device/DeviceInfoRequest.h"
 #include "device/PedalLink.h"
+#include "fx/ControlAssignments.h"
 #include "fx/EffectSettings.h"
 #include "fx/LiveParameters.h"
 #include "fx/Parameters.h"
@@ -99,6 +100,7 @@ private:
     std::unique_ptr<AlgorithmUpload> upload_;
     std::unique_ptr<LiveParameters> live_;
     std::unique_ptr<TuningSelection> tuning_;
+    std::unique_ptr<ControlAssignments> assignments_;
 
     std::unique_ptr<TformMain> main_;
     std::unique_ptr<TformFirmwareUpgrade> firmwareUpgrade_;

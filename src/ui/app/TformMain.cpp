@@ -94,6 +94,10 @@ void TformMain::buildLayout() {
             parts_.report.guarded(this, &TformMain::effetto_cliccato));
     connect(btnSetTuning, &QPushButton::clicked, this,
             parts_.report.guarded(this, &TformMain::btnSetTuningClick));
+    connect(btnAssign, &QPushButton::clicked, this,
+            parts_.report.guarded(this, &TformMain::btnAssignClick));
+    connect(btnSetFootswitchMode, &QPushButton::clicked, this,
+            parts_.report.guarded(this, &TformMain::btnSetFootswitchModeClick));
 }
 
 void TformMain::buildMenus() {

@@ -7,6 +7,7 @@
 
 class AlgorithmUpload;
 class Connection;
+class ControlAssignments;
 class DeviceInfoRequest;
 class ErrorReport;
 class Folders;
@@ -34,6 +35,7 @@ struct MainWindowParts {
     DeviceInfoRequest& deviceInfoRequest;
     AlgorithmUpload& upload;
     TuningSelection& tuning;
+    ControlAssignments& assignments;
 };
 
 // The main window: every command that talks to the pedal, the menus, the
@@ -94,6 +96,8 @@ public:
     void btnUploadClick();
     void UploadCheckTimerTimer();
     void btnSetTuningClick();
+    void btnAssignClick();
+    void btnSetFootswitchModeClick();
 
     void FillEffectList();
 

@@ -2,7 +2,10 @@
 #include "app/Dialogs.h"
 #include "app/TformMain.h"
 #include "device/PedalLink.h"
+#include "fx/ControlAssignments.h"
 #include "tuning/TuningSelection.h"
+
+#include <QPushButton>
 
 void TformMain::btnSetTuningClick() {
     if (parts_.link.refuseWhileWaiting()) {
@@ -13,4 +16,24 @@ void TformMain::btnSetTuningClick() {
         return;
     }
     parts_.tuning.send(message);
+}
+
+void TformMain::btnAssignClick() {
+    if (parts_.link.refuseWhileWaiting()) {
+        return;
+    }
+    const QString message = parts_.assignments.BuildAssignMessage();
+    if (!parts_.link.dialogs().confirm(QStringLiteral("Upload Assignments?"))) {
+        return;
+    }
+    btnAssign->setEnabled(false);
+    parts_.assignments.sendAssignMessage(message);
+    btnAssign->setEnabled(true);
+}
+
+void TformMain::btnSetFootswitchModeClick() {
+    if (parts_.link.refuseWhileWaiting()) {
+        return;
+    }
+    parts_.assignments.sendFootswitchMessage(parts_.assignments.BuildFootswitchMessage());
 }

@@ -180,6 +180,20 @@ void TformFXsettings::FormCreate() {
     cmbSemitonesVariation->setToolTip(HintsUnit::SemitonesVariation());
     cmbGuitarTuning->setCurrentIndex(0);
     cmbSemitonesVariation->setCurrentIndex(ZeroSemitonesEntry);
+    // From here on every change of a choice is handled.
+    const std::array<void (TformFXsettings::*)(), AssignableControls> handlers = {
+        &TformFXsettings::ControlUNOassignOnChange, &TformFXsettings::ControlDUEassignOnChange,
+        &TformFXsettings::ControlTREassignOnChange, &TformFXsettings::ControlQUATTROAssignOnChange,
+        &TformFXsettings::RemoteAssignOnChange};
+    for (size_t i = 0; i < lists.size(); ++i) {
+        connect(lists[i], &QComboBox::currentIndexChanged, this,
+                parts_.report.guarded(this, handlers[i]));
+    }
+    for (QRadioButton* b : {chkBypassShortPress, chkChangePresetShortPress, chkBypassLongPress,
+                            chkChangePresetLongPress}) {
+        connect(b, &QRadioButton::toggled, this,
+                parts_.report.guarded(this, &TformFXsettings::footswitchChange));
+    }
     connect(cmbGuitarTuning, &QComboBox::currentIndexChanged, this,
             parts_.report.guarded(this, &TformFXsettings::cmbGuitarTuningChange));
     connect(cmbSemitonesVariation, &QComboBox::currentIndexChanged, this,

@@ -8,6 +8,7 @@
 #include <vector>
 
 class AngleDial;
+class ControlAssignments;
 class ErrorReport;
 class LiveParameters;
 class OnOffSwitch;
@@ -28,6 +29,7 @@ struct EffectWindowParts {
     PedalLink& link;
     LiveParameters& live;
     TuningSelection& tuning;
+    ControlAssignments& assignments;
     ParameterSet& params;
     EffectSettings& settings;
     SessionState& state;
@@ -95,6 +97,15 @@ public:
     void dialClipWaveChange();
     void VariWavePitchOnChange();
 
+    // Assignments and footswitch: the lists and radio buttons keep the
+    // choice; "Assign" and "Set Footswitch Mode" send it.
+    void ControlUNOassignOnChange();
+    void ControlDUEassignOnChange();
+    void ControlTREassignOnChange();
+    void ControlQUATTROAssignOnChange();
+    void RemoteAssignOnChange();
+    void footswitchChange();
+
     // Tuning: the lists keep the choice; "Set Tuning" sends it.
     void cmbGuitarTuningChange();
     void cmbSemitonesVariationChange();
@@ -125,6 +136,9 @@ private:
     // The same behind the assigned lock.
     void sendDial(AngleDial* dial, assignable_parameter& parameter);
     bool refusedWhileWaiting(AngleDial* dial);
+    // A list's choice goes to the model; Control III and IV refuse a note
+    // cut without a tuning, except while the pedal's settings are read back.
+    void assignmentChange(int control);
     // True, with the message, when an assigned parameter must not change.
     bool assignedLock(const assignable_parameter& parameter);
 };
