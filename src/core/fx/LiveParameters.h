@@ -15,6 +15,8 @@ public:
     std::uint32_t sendDialLevel(std::uint16_t address, int angle);
     // The pitch word of pitch list entry `position` (0 to 24); returns it.
     std::uint32_t sendPitch(std::uint16_t address, int position);
+    // A note cut switch's value, 0 or 1, logged as "write to DSP msg: ".
+    void WriteDspParameter(std::uint16_t address, std::uint32_t value);
 
 private:
     PedalLink& link_;

@@ -194,6 +194,10 @@ void TformFXsettings::FormCreate() {
         connect(b, &QRadioButton::toggled, this,
                 parts_.report.guarded(this, &TformFXsettings::footswitchChange));
     }
+    connect(chkDominantNoteCut, &QCheckBox::toggled, this,
+            parts_.report.guarded(this, &TformFXsettings::chkDominantNoteCutChange));
+    connect(chkHighNoteCut, &QCheckBox::toggled, this,
+            parts_.report.guarded(this, &TformFXsettings::chkHighNoteCutChange));
     connect(cmbGuitarTuning, &QComboBox::currentIndexChanged, this,
             parts_.report.guarded(this, &TformFXsettings::cmbGuitarTuningChange));
     connect(cmbSemitonesVariation, &QComboBox::currentIndexChanged, this,

@@ -106,6 +106,11 @@ public:
     void RemoteAssignOnChange();
     void footswitchChange();
 
+    // Note cuts: each change is sent at once, 1 on or 0 off, but only with a
+    // tuning chosen.
+    void chkDominantNoteCutChange();
+    void chkHighNoteCutChange();
+
     // Tuning: the lists keep the choice; "Set Tuning" sends it.
     void cmbGuitarTuningChange();
     void cmbSemitonesVariationChange();
@@ -139,6 +144,7 @@ private:
     // A list's choice goes to the model; Control III and IV refuse a note
     // cut without a tuning, except while the pedal's settings are read back.
     void assignmentChange(int control);
+    void noteCutChange(QCheckBox* box, assignable_parameter& parameter);
     // True, with the message, when an assigned parameter must not change.
     bool assignedLock(const assignable_parameter& parameter);
 };
