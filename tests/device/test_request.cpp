@@ -42,7 +42,7 @@ private slots:
         f.connect();
         f.log->lines.clear();
         f.request();
-        QCOMPARE(f.pedal().writes(), QList<QByteArray>{QByteArray::fromHex("0200")});
+        QCOMPARE(f.pedal().writes().value(0), QByteArray::fromHex("0200"));
         QCOMPARE(f.main().lblFirmwareVersion->text(), label);
         QCOMPARE(f.dialogs.messages, boxes);
         QVERIFY(f.log->lines.contains(label));
@@ -55,18 +55,37 @@ private slots:
     }
 
     // Both queues are emptied, "0200" goes out, the pause lets the answer
-    // arrive whole, the reads come 10 ms apart, and what is left is purged.
+    // arrive whole, the reads come 10 ms apart (back to back in upgrade
+    // mode), and what is left is purged. The values the window then shows
+    // go back as writes to the DSP.
+    void requestOnTheWire_data() {
+        QTest::addColumn<bool>("upgradeMode");
+        QTest::addColumn<QStringList>("wire");
+        QTest::newRow("normal") << false
+                                << QStringList{"purge 1",  "purge 2", "write 0200", "pause 200",
+                                               "purge 2",  "read N",  "pause 10",   "read 0",
+                                               "pause 10", "purge 1"};
+        QTest::newRow("upgrade mode")
+            << true << QStringList{"purge 1", "purge 2", "write 0200", "pause 200",
+                                   "purge 2", "read N",  "read 0",     "purge 1"};
+    }
     void requestOnTheWire() {
+        QFETCH(bool, upgradeMode);
+        QFETCH(QStringList, wire);
         EditorFixture f;
+        if (upgradeMode) {
+            f.trigger(f.main().menuFirmwareUpgradeMode);
+        }
         f.connect();
         f.sim->clearWire();
         f.request();
         const QByteArray answer =
             PedalFirmware::encodeValues(f.pedal().firmware().deviceInfoValues());
-        QCOMPARE(f.sim->wire(),
-                 (QStringList{"purge 1", "purge 2", "write 0200", "pause 200", "purge 2",
-                              QStringLiteral("read %1").arg(answer.size()), "pause 10", "read 0",
-                              "pause 10", "purge 1"}));
+        wire.replaceInStrings("read N", QStringLiteral("read %1").arg(answer.size()));
+        QCOMPARE(f.sim->wire().mid(0, wire.size()), wire);
+        for (const QString& entry : f.sim->wire().mid(wire.size())) {
+            QVERIFY2(entry.startsWith("write 01") && entry.size() == 6 + 14, qPrintable(entry));
+        }
     }
 
     // An answer left over from an earlier exchange is not taken for this one.
@@ -179,7 +198,8 @@ private slots:
         const QString refusal =
             "The pedal is still answering another command. Please try again when it has finished.";
         QCOMPARE(f.dialogs.messages, (QStringList{refusal, refusal}));
-        QCOMPARE(f.pedal().writes(), QList<QByteArray>{QByteArray::fromHex("0200")});
+        QCOMPARE(f.pedal().writes().value(0), QByteArray::fromHex("0200"));
+        QCOMPARE(f.pedal().writes().count(QByteArray::fromHex("0200")), 1);
         QCOMPARE(commandStates(f.main()), afterRequest());
         QVERIFY(f.sim->isOpen());
     }

@@ -52,6 +52,42 @@ private slots:
         QCOMPARE(previous, 1023);
     }
 
+    // Where a dial shows a word: levels over 0x800000, step parameters over
+    // their own full scales.
+    void valueToDialAngle_data() {
+        QTest::addColumn<uint>("word");
+        QTest::addColumn<uint>("fullScale");
+        QTest::addColumn<int>("angle");
+        QTest::newRow("level 0") << 0u << 0x800000u << -135;
+        QTest::newRow("level 169") << (169u << 13) << 0x800000u << -179;
+        QTest::newRow("level 170") << 0x154000u << 0x800000u << 180;
+        QTest::newRow("level 339") << (339u << 13) << 0x800000u << 135;
+        QTest::newRow("level 340") << (340u << 13) << 0x800000u << 136;
+        QTest::newRow("mid") << 0x400000u << 0x800000u << 89;
+        QTest::newRow("level 680") << (680u << 13) << 0x800000u << 45;
+        QTest::newRow("level 681") << (681u << 13) << 0x800000u << 44;
+        QTest::newRow("level 850") << (850u << 13) << 0x800000u << 0;
+        QTest::newRow("level 851") << (851u << 13) << 0x800000u << -1;
+        QTest::newRow("level 1023") << 0x7FE000u << 0x800000u << -45;
+        QTest::newRow("full scale and above") << 0xFFFFFFFFu << 0x800000u << -45;
+        QTest::newRow("Low Pass 12") << 12u << 24u << 90;
+        QTest::newRow("High Pass 16") << 16u << 16u << -45;
+        QTest::newRow("Range 22") << 22u << 22u << -45;
+        QTest::newRow("Range 1 (level 46)") << 1u << 22u << -146;
+    }
+    void valueToDialAngle() {
+        QFETCH(uint, word);
+        QFETCH(uint, fullScale);
+        QFETCH(int, angle);
+        QCOMPARE(ValueToDialAngle(word, fullScale), angle);
+    }
+
+    void mapRangeTruncatesTowardZero() {
+        QCOMPARE(MapRange(1, 0, 3, 0, -2), 0);
+        QCOMPARE(MapRange(2, 0, 3, 0, -2), -1);
+        QCOMPARE(MapRange(85, 0, 169, -135, -179), -157);
+    }
+
     void deadSectorSnaps_data() {
         QTest::addColumn<int>("angle");
         QTest::addColumn<int>("snapped");

@@ -83,14 +83,14 @@ private slots:
         QCOMPARE(f.editor->parameters().HighNotesCut.value, 0u);
     }
 
-    // While another command waits for the pedal, the box returns to the
-    // value the pedal has.
+    // While another command (here the upload) waits for the pedal, the box
+    // returns to the value the pedal has.
     void refusedWhileAnotherExchangeWaits() {
         NoteCutFixture f;
         f.fx.cmbGuitarTuning->setCurrentIndex(1);
         f.pedal().setAnswerDelay(150);
         QTimer::singleShot(30, [&] { f.fx.chkHighNoteCut->setChecked(true); });
-        f.request();
+        f.click(f.main().btnUpload);
         QCOMPARE(f.dialogs.messages,
                  QStringList{"The pedal is still answering another command. Please try again "
                              "when it has finished."});

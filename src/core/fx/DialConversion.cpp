@@ -1,5 +1,7 @@
 #include "fx/DialConversion.h"
 
+#include <algorithm>
+
 namespace {
 constexpr int SweepStart = -135;
 constexpr int SweepEnd = -45;
@@ -36,4 +38,33 @@ int positionToLevel(int position) {
 
 std::uint32_t levelWord(int level) {
     return std::uint32_t(level) << LevelShift;
+}
+
+int MapRange(int x, int inMin, int inMax, int outMin, int outMax) {
+    return (x - inMin) * (outMax - outMin) / (inMax - inMin) + outMin;
+}
+
+int ValueToDialAngle(std::uint32_t word, std::uint32_t fullScale) {
+    constexpr std::uint32_t LevelFullScale = 0x800000;
+    std::uint32_t level = 0;
+    if (fullScale == LevelFullScale) {
+        level = word >> LevelShift;
+    } else {
+        // The product wraps at 32 bits, as the pedal's own arithmetic does.
+        level = static_cast<std::uint32_t>((8192 / fullScale) * word) >> 3;
+    }
+    const int n = static_cast<int>(std::min<std::uint32_t>(level, MaxLevel));
+    // Six segments of about 45 degrees, clockwise from -135 through 180.
+    struct Segment {
+        int first, last, from, to;
+    };
+    static constexpr Segment segments[] = {
+        {0, 169, -135, -179}, {170, 339, 180, 135}, {340, 511, 136, 90},
+        {512, 680, 89, 45},   {681, 850, 44, 0},    {851, 1023, -1, -45},
+    };
+    const Segment* s = segments;
+    while (n > s->last) {
+        ++s;
+    }
+    return MapRange(n, s->first, s->last, s->from, s->to);
 }

@@ -14,3 +14,11 @@ int DialAngleToPosition(int angle);
 int positionToLevel(int position);
 // A level shifted into the DSP's value word; 0x800000 is full scale.
 std::uint32_t levelWord(int level);
+
+// (x - inMin) x (outMax - outMin) / (inMax - inMin) + outMin, the division
+// truncating toward zero.
+int MapRange(int x, int inMin, int inMax, int outMin, int outMax);
+// The angle at which a dial shows a value word of the given full scale
+// (0x800000 for the levels, 24, 16 and 22 for the step parameters): the level
+// of the word, at most 1023, along the sweep.
+int ValueToDialAngle(std::uint32_t word, std::uint32_t fullScale);

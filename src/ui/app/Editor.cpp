@@ -74,6 +74,7 @@ Editor::Editor(EditorOptions options)
     live_ = std::make_unique<LiveParameters>(*link_);
     tuning_ = std::make_unique<TuningSelection>(*link_, effectSettings_);
     assignments_ = std::make_unique<ControlAssignments>(*link_, parameters_, effectSettings_);
+    readback_ = std::make_unique<SettingsReadback>(log_, parameters_, effectSettings_);
 
     main_ = std::make_unique<TformMain>(MainWindowParts{*link_, state_, resources_, folders_,
                                                         report_, *connection_, *deviceInfoRequest_,
@@ -84,8 +85,8 @@ Editor::Editor(EditorOptions options)
     firmwareUpgrade_ = std::make_unique<TformFirmwareUpgrade>();
     console_ = std::make_unique<TformPrint>(log_);
     fxSettings_ = std::make_unique<TformFXsettings>(
-        EffectWindowParts{*link_, *live_, *tuning_, *assignments_, parameters_, effectSettings_,
-                          state_, resources_, report_});
+        EffectWindowParts{*link_, *live_, *tuning_, *assignments_, *readback_, parameters_,
+                          effectSettings_, state_, resources_, report_});
     newVersionMsg_ = std::make_unique<TformNewVersionMsg>();
     updateUpdater_ = std::make_unique<TformUpdateUpdater>();
     connectWindows();
@@ -107,6 +108,7 @@ void Editor::connectWindows() {
     });
     QObject::connect(link_.get(), &PedalLink::connectionChanged, fx,
                      &TformFXsettings::SetEffectControlsEnabled);
+    QObject::connect(link_.get(), &PedalLink::settingsAnswered, fx, &TformFXsettings::readBack);
 }
 
 void Editor::showConsole() {

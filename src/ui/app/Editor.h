@@ -16,6 +16,7 @@
 #include "fx/EffectSettings.h"
 #include "fx/LiveParameters.h"
 #include "fx/Parameters.h"
+#include "fx/SettingsReadback.h"
 #include "tuning/TuningSelection.h"
 
 #include <memory>
@@ -101,6 +102,7 @@ private:
     std::unique_ptr<LiveParameters> live_;
     std::unique_ptr<TuningSelection> tuning_;
     std::unique_ptr<ControlAssignments> assignments_;
+    std::unique_ptr<SettingsReadback> readback_;
 
     std::unique_ptr<TformMain> main_;
     std::unique_ptr<TformFirmwareUpgrade> firmwareUpgrade_;

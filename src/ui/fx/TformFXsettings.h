@@ -14,6 +14,7 @@ class LiveParameters;
 class OnOffSwitch;
 class PedalLink;
 class Resources;
+class SettingsReadback;
 struct EffectSettings;
 struct SessionState;
 class TuningSelection;
@@ -30,6 +31,7 @@ struct EffectWindowParts {
     LiveParameters& live;
     TuningSelection& tuning;
     ControlAssignments& assignments;
+    SettingsReadback& readback;
     ParameterSet& params;
     EffectSettings& settings;
     SessionState& state;
@@ -110,6 +112,13 @@ public:
     // tuning chosen.
     void chkDominantNoteCutChange();
     void chkHighNoteCutChange();
+
+    // The pedal's settings answer: the footswitch buttons, the assignment
+    // lists, the tuning lists and the values, each control's change handling
+    // sending its value back.
+    void readBack(const std::vector<std::uint8_t>& values);
+    // Every display control from the records' values.
+    void ShowParameterValues();
 
     // Tuning: the lists keep the choice; "Set Tuning" sends it.
     void cmbGuitarTuningChange();
