@@ -39,6 +39,14 @@ QString FootswitchMessage(bool shortPressChangesPreset, bool longPressBypasses) 
            hexField(longPressBypasses ? 1 : 0, 2);
 }
 
+QString StoreSettingsMessage(const std::array<std::uint32_t, 5>& words) {
+    QString message = opcode(StoreSettings);
+    for (const std::uint32_t word : words) {
+        message += hexField(word, 8);
+    }
+    return message;
+}
+
 QString TuningMessage(std::uint8_t tuning, std::int8_t semitones) {
     return opcode(Tuning) + hexField(tuning, 2) + hexField(semitones, 2);
 }

@@ -42,6 +42,9 @@ QString AssignMessage(const std::array<bool, 5>& assigned,
 // The pedal's footswitch: short press 00 Bypass, 01 Change Preset; long press
 // 00 Change Preset, 01 Bypass.
 QString FootswitchMessage(bool shortPressChangesPreset, bool longPressBypasses);
+// The five assignable parameters' value words for the pedal to keep: Input
+// Level, 1st Harmonic Pitch, Wave Clip, Dominant Note Cut, High Notes Cut.
+QString StoreSettingsMessage(const std::array<std::uint32_t, 5>& words);
 // The instrument's tuning (0 to 7) and its pitch offset in semitones, a byte
 // in two's complement (-2 is "FE").
 QString TuningMessage(std::uint8_t tuning, std::int8_t semitones);

@@ -75,10 +75,11 @@ Editor::Editor(EditorOptions options)
     tuning_ = std::make_unique<TuningSelection>(*link_, effectSettings_);
     assignments_ = std::make_unique<ControlAssignments>(*link_, parameters_, effectSettings_);
     readback_ = std::make_unique<SettingsReadback>(log_, parameters_, effectSettings_);
+    store_ = std::make_unique<SettingsStore>(*link_, parameters_);
 
-    main_ = std::make_unique<TformMain>(MainWindowParts{*link_, state_, resources_, folders_,
-                                                        report_, *connection_, *deviceInfoRequest_,
-                                                        *upload_, *tuning_, *assignments_});
+    main_ = std::make_unique<TformMain>(
+        MainWindowParts{*link_, state_, resources_, folders_, report_, *connection_,
+                        *deviceInfoRequest_, *upload_, *tuning_, *assignments_, *store_});
     if (ownDialogs_) {
         ownDialogs_->setParent(main_.get());
     }

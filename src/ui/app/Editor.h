@@ -17,6 +17,7 @@
 #include "fx/LiveParameters.h"
 #include "fx/Parameters.h"
 #include "fx/SettingsReadback.h"
+#include "fx/SettingsStore.h"
 #include "tuning/TuningSelection.h"
 
 #include <memory>
@@ -103,6 +104,7 @@ private:
     std::unique_ptr<TuningSelection> tuning_;
     std::unique_ptr<ControlAssignments> assignments_;
     std::unique_ptr<SettingsReadback> readback_;
+    std::unique_ptr<SettingsStore> store_;
 
     std::unique_ptr<TformMain> main_;
     std::unique_ptr<TformFirmwareUpgrade> firmwareUpgrade_;

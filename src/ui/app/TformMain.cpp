@@ -98,6 +98,8 @@ void TformMain::buildLayout() {
             parts_.report.guarded(this, &TformMain::btnAssignClick));
     connect(btnSetFootswitchMode, &QPushButton::clicked, this,
             parts_.report.guarded(this, &TformMain::btnSetFootswitchModeClick));
+    connect(btnSaveParameters, &QPushButton::clicked, this,
+            parts_.report.guarded(this, &TformMain::btnSaveParametersClick));
 }
 
 void TformMain::buildMenus() {

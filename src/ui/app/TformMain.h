@@ -14,6 +14,7 @@ class Folders;
 class PedalLink;
 class Resources;
 struct SessionState;
+class SettingsStore;
 class TuningSelection;
 class QAction;
 class QLabel;
@@ -36,6 +37,7 @@ struct MainWindowParts {
     AlgorithmUpload& upload;
     TuningSelection& tuning;
     ControlAssignments& assignments;
+    SettingsStore& store;
 };
 
 // The main window: every command that talks to the pedal, the menus, the
@@ -98,6 +100,7 @@ public:
     void btnSetTuningClick();
     void btnAssignClick();
     void btnSetFootswitchModeClick();
+    void btnSaveParametersClick();
 
     void FillEffectList();
 

@@ -3,6 +3,7 @@
 #include "app/TformMain.h"
 #include "device/PedalLink.h"
 #include "fx/ControlAssignments.h"
+#include "fx/SettingsStore.h"
 #include "tuning/TuningSelection.h"
 
 #include <QPushButton>
@@ -36,4 +37,15 @@ void TformMain::btnSetFootswitchModeClick() {
         return;
     }
     parts_.assignments.sendFootswitchMessage(parts_.assignments.BuildFootswitchMessage());
+}
+
+void TformMain::btnSaveParametersClick() {
+    if (parts_.link.refuseWhileWaiting()) {
+        return;
+    }
+    const QString message = parts_.store.BuildStoreSettingsMessage();
+    if (!parts_.link.dialogs().confirm(QStringLiteral("Save Parameters to pedal?"))) {
+        return;
+    }
+    parts_.store.send(message);
 }
