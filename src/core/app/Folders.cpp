@@ -18,6 +18,14 @@ QString Folders::product() const {
     return QDir(maker()).filePath(QStringLiteral("Tarnwick ZQ7"));
 }
 
+QString Folders::presetSave() const {
+    return QDir(maker()).filePath(QStringLiteral("tarnwick_zq7_folder/Preset"));
+}
+
+QString Folders::presetLoad() const {
+    return QDir(product()).filePath(QStringLiteral("Preset"));
+}
+
 bool Folders::ensure(const QString& path, QString* error) {
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(path.toStdU16String()), ec);

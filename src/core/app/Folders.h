@@ -12,6 +12,9 @@ public:
     QString documents() const { return documents_; }
     QString maker() const;   // documents + "KORVA"
     QString product() const; // maker + "Tarnwick ZQ7"
+    // Presets are saved in one folder and loaded from another.
+    QString presetSave() const; // maker + "tarnwick_zq7_folder/Preset"
+    QString presetLoad() const; // product + "Preset"
 
     // Creates the folder with any missing parents; false with the reason.
     static bool ensure(const QString& path, QString* error);

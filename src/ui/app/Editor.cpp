@@ -76,10 +76,11 @@ Editor::Editor(EditorOptions options)
     assignments_ = std::make_unique<ControlAssignments>(*link_, parameters_, effectSettings_);
     readback_ = std::make_unique<SettingsReadback>(log_, parameters_, effectSettings_);
     store_ = std::make_unique<SettingsStore>(*link_, parameters_);
+    presets_ = std::make_unique<Presets>(*dialogs_, log_, folders_, parameters_);
 
-    main_ = std::make_unique<TformMain>(
-        MainWindowParts{*link_, state_, resources_, folders_, report_, *connection_,
-                        *deviceInfoRequest_, *upload_, *tuning_, *assignments_, *store_});
+    main_ = std::make_unique<TformMain>(MainWindowParts{
+        *link_, state_, resources_, folders_, report_, *connection_, *deviceInfoRequest_, *upload_,
+        *tuning_, *assignments_, *store_, *presets_});
     if (ownDialogs_) {
         ownDialogs_->setParent(main_.get());
     }
@@ -110,6 +111,8 @@ void Editor::connectWindows() {
     QObject::connect(link_.get(), &PedalLink::connectionChanged, fx,
                      &TformFXsettings::SetEffectControlsEnabled);
     QObject::connect(link_.get(), &PedalLink::settingsAnswered, fx, &TformFXsettings::readBack);
+    QObject::connect(main, &TformMain::presetLoaded, fx,
+                     [this, fx] { report_.run([fx] { fx->ShowParameterValues(); }); });
 }
 
 void Editor::showConsole() {

@@ -16,6 +16,7 @@
 #include "fx/EffectSettings.h"
 #include "fx/LiveParameters.h"
 #include "fx/Parameters.h"
+#include "fx/Presets.h"
 #include "fx/SettingsReadback.h"
 #include "fx/SettingsStore.h"
 #include "tuning/TuningSelection.h"
@@ -105,6 +106,7 @@ private:
     std::unique_ptr<ControlAssignments> assignments_;
     std::unique_ptr<SettingsReadback> readback_;
     std::unique_ptr<SettingsStore> store_;
+    std::unique_ptr<Presets> presets_;
 
     std::unique_ptr<TformMain> main_;
     std::unique_ptr<TformFirmwareUpgrade> firmwareUpgrade_;

@@ -109,6 +109,10 @@ void TformMain::buildMenus() {
     menuFile = bar->addMenu(QStringLiteral("File"));
     menuLoadPreset = menuFile->addAction(QStringLiteral("Load Preset"));
     menuSavePreset = menuFile->addAction(QStringLiteral("Save Preset"));
+    connect(menuLoadPreset, &QAction::triggered, this,
+            parts_.report.guarded(this, &TformMain::menuLoadPresetClick));
+    connect(menuSavePreset, &QAction::triggered, this,
+            parts_.report.guarded(this, &TformMain::menuSavePresetClick));
 
     menuConnection = bar->addMenu(QStringLiteral("Connection"));
     menuScan = menuConnection->addAction(QStringLiteral("Scan"));

@@ -12,6 +12,7 @@ class DeviceInfoRequest;
 class ErrorReport;
 class Folders;
 class PedalLink;
+class Presets;
 class Resources;
 struct SessionState;
 class SettingsStore;
@@ -38,6 +39,7 @@ struct MainWindowParts {
     TuningSelection& tuning;
     ControlAssignments& assignments;
     SettingsStore& store;
+    Presets& presets;
 };
 
 // The main window: every command that talks to the pedal, the menus, the
@@ -101,6 +103,8 @@ public:
     void btnAssignClick();
     void btnSetFootswitchModeClick();
     void btnSaveParametersClick();
+    void menuSavePresetClick();
+    void menuLoadPresetClick();
 
     void FillEffectList();
 
@@ -111,6 +115,9 @@ signals:
     // An effect was clicked; the settings window opens against this frame's
     // right edge.
     void effectClicked(const QRect& mainFrame);
+    // A preset was loaded (or its loading ended): the settings window shows
+    // the values.
+    void presetLoaded();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -3,6 +3,7 @@
 #include "app/TformMain.h"
 #include "device/PedalLink.h"
 #include "fx/ControlAssignments.h"
+#include "fx/Presets.h"
 #include "fx/SettingsStore.h"
 #include "tuning/TuningSelection.h"
 
@@ -48,4 +49,14 @@ void TformMain::btnSaveParametersClick() {
         return;
     }
     parts_.store.send(message);
+}
+
+void TformMain::menuSavePresetClick() {
+    parts_.presets.save();
+}
+
+void TformMain::menuLoadPresetClick() {
+    // The window shows the values also when nothing was loaded.
+    parts_.presets.load();
+    emit presetLoaded();
 }
