@@ -82,6 +82,22 @@ private slots:
         QCOMPARE(ValueToDialAngle(word, fullScale), angle);
     }
 
+    void wordToLevel_data() {
+        QTest::addColumn<uint>("word");
+        QTest::addColumn<int>("level");
+        QTest::newRow("zero") << 0u << 0;
+        QTest::newRow("one step") << 0x2000u << 1;
+        QTest::newRow("below a step") << 0x1FFFu << 0;
+        QTest::newRow("top level") << 0x7FE000u << 1023;
+        QTest::newRow("full scale") << 0x800000u << 1023;
+        QTest::newRow("any word") << 0xFFFFFFFFu << 1023;
+    }
+    void wordToLevel() {
+        QFETCH(uint, word);
+        QFETCH(int, level);
+        QCOMPARE(wordLevel(word), level);
+    }
+
     void mapRangeTruncatesTowardZero() {
         QCOMPARE(MapRange(1, 0, 3, 0, -2), 0);
         QCOMPARE(MapRange(2, 0, 3, 0, -2), -1);

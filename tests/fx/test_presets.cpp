@@ -106,6 +106,18 @@ private slots:
         QVERIFY(f.dialogs.messages[0].startsWith("Error loading file: "));
     }
 
+    // A folder that cannot be made is reported; the dialog still opens.
+    void unusableFolderIsReported() {
+        QTemporaryDir dir;
+        QFile(dir.filePath("file")).open(QIODevice::WriteOnly);
+        EditorFixture f({}, dir.filePath("file/Documents"));
+        f.dialogs.messages.clear();
+        f.main().menuSavePreset->trigger();
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        QVERIFY(f.dialogs.messages[0].startsWith("Error creating folder: "));
+        QCOMPARE(f.dialogs.fileDialogs.size(), 1);
+    }
+
     // A preset with any line ends loads: the values go into the records, the
     // window shows them and the controls that move send them.
     void load_data() {

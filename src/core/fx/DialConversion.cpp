@@ -40,20 +40,24 @@ std::uint32_t levelWord(int level) {
     return std::uint32_t(level) << LevelShift;
 }
 
+int wordLevel(std::uint32_t word) {
+    return static_cast<int>(std::min<std::uint32_t>(word >> LevelShift, MaxLevel));
+}
+
 int MapRange(int x, int inMin, int inMax, int outMin, int outMax) {
     return (x - inMin) * (outMax - outMin) / (inMax - inMin) + outMin;
 }
 
 int ValueToDialAngle(std::uint32_t word, std::uint32_t fullScale) {
     constexpr std::uint32_t LevelFullScale = 0x800000;
-    std::uint32_t level = 0;
+    int n = 0;
     if (fullScale == LevelFullScale) {
-        level = word >> LevelShift;
+        n = wordLevel(word);
     } else {
-        // The product wraps at 32 bits, as the pedal's own arithmetic does.
-        level = static_cast<std::uint32_t>((8192 / fullScale) * word) >> 3;
+        // A step parameter's product wraps at 32 bits.
+        const std::uint32_t level = static_cast<std::uint32_t>((8192 / fullScale) * word) >> 3;
+        n = static_cast<int>(std::min<std::uint32_t>(level, MaxLevel));
     }
-    const int n = static_cast<int>(std::min<std::uint32_t>(level, MaxLevel));
     // Six segments of about 45 degrees, clockwise from -135 through 180.
     struct Segment {
         int first, last, from, to;

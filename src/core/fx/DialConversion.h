@@ -15,6 +15,8 @@ int positionToLevel(int position);
 // A level shifted into the DSP's value word; 0x800000 is full scale.
 std::uint32_t levelWord(int level);
 
+// The level a word shows: the word shifted right by 13, at most 1023.
+int wordLevel(std::uint32_t word);
 // (x - inMin) x (outMax - outMin) / (inMax - inMin) + outMin, the division
 // truncating toward zero.
 int MapRange(int x, int inMin, int inMax, int outMin, int outMax);
