@@ -163,6 +163,15 @@ private slots:
         QCOMPARE(f.editor->parameters().LowPass.value, 0u);
     }
 
+    void hugeFileIsRefused() {
+        PresetFixture f;
+        const QString name = f.write("huge.txt", QByteArray(70000, '0'));
+        f.load(name);
+        QCOMPARE(f.dialogs.messages,
+                 QStringList{"The file " + name +
+                             " is not a preset: it holds 70000 bytes. Nothing was loaded."});
+    }
+
     // An assigned parameter keeps the loaded word; its control says so.
     void assignedParameterKeepsTheLoadedWord() {
         PresetFixture f;

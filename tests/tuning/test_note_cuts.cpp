@@ -88,13 +88,16 @@ private slots:
     void refusedWhileAnotherExchangeWaits() {
         NoteCutFixture f;
         f.fx.cmbGuitarTuning->setCurrentIndex(1);
+        f.fx.chkHighNoteCut->setChecked(true);
+        f.sim->clearWire();
         f.pedal().setAnswerDelay(150);
-        QTimer::singleShot(30, [&] { f.fx.chkHighNoteCut->setChecked(true); });
+        QTimer::singleShot(30, [&] { f.fx.chkHighNoteCut->setChecked(false); });
         f.click(f.main().btnUpload);
         QCOMPARE(f.dialogs.messages,
                  QStringList{"The pedal is still answering another command. Please try again "
                              "when it has finished."});
-        QVERIFY(!f.fx.chkHighNoteCut->isChecked());
+        QVERIFY(f.fx.chkHighNoteCut->isChecked());
+        QCOMPARE(f.editor->parameters().HighNotesCut.value, 1u);
         QVERIFY(f.sim->wire().filter("write 01").isEmpty());
     }
 };

@@ -67,6 +67,15 @@ private slots:
         QVERIFY(f.sim->wire().isEmpty());
     }
 
+    // Going back to "No Tuning Selected" is a choice like the others.
+    void backToNoTuning() {
+        TuningFixture f;
+        f.choose(2, "-2");
+        f.choose(0, "0");
+        f.setTuning();
+        QCOMPARE(f.sim->wire().filter("write"), QStringList{"write 090000"});
+    }
+
     void eachPressSendsAgain() {
         TuningFixture f;
         f.choose(1, "0");

@@ -26,10 +26,8 @@ QByteArray bytes(const QString& text) {
 }
 
 QString rejoined(const QByteArray& file) {
-    QString text = QString::fromUtf8(file);
-    if (text.startsWith(QChar(QChar::ByteOrderMark))) {
-        text.remove(0, 1);
-    }
+    // The conversion drops a leading byte order mark.
+    const QString text = QString::fromUtf8(file);
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
     QStringList lines = text.split(lineEnd);
     // A final line end adds no empty line.
