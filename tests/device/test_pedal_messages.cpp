@@ -44,6 +44,7 @@ private slots:
             << WriteToDspMessage(0x000A, 0x00400000) << "01000A00400000" << 7;
         QTest::newRow("full word")
             << WriteToDspMessage(0xFFFF, 0xFFFFFFFF) << "01FFFFFFFFFFFF" << 7;
+        QTest::newRow("MIDI channel 16") << MidiChannelMessage(16) << "0710" << 2;
         QTest::newRow("tuning, offset -5") << TuningMessage(6, -5) << "0906FB" << 3;
         QTest::newRow("assign") << AssignMessage({true, false, false, false, true},
                                                  {0x000A, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFD})

@@ -47,6 +47,10 @@ QString StoreSettingsMessage(const std::array<std::uint32_t, 5>& words) {
     return message;
 }
 
+QString MidiChannelMessage(std::uint8_t channel) {
+    return opcode(MidiChannel) + hexField(channel, 2);
+}
+
 QString TuningMessage(std::uint8_t tuning, std::int8_t semitones) {
     return opcode(Tuning) + hexField(tuning, 2) + hexField(semitones, 2);
 }

@@ -77,10 +77,11 @@ Editor::Editor(EditorOptions options)
     readback_ = std::make_unique<SettingsReadback>(log_, parameters_, effectSettings_);
     store_ = std::make_unique<SettingsStore>(*link_, parameters_);
     presets_ = std::make_unique<Presets>(*dialogs_, log_, folders_, parameters_);
+    midi_ = std::make_unique<MidiChannel>(*link_);
 
     main_ = std::make_unique<TformMain>(MainWindowParts{
         *link_, state_, resources_, folders_, report_, *connection_, *deviceInfoRequest_, *upload_,
-        *tuning_, *assignments_, *store_, *presets_});
+        *tuning_, *assignments_, *store_, *presets_, *midi_});
     if (ownDialogs_) {
         ownDialogs_->setParent(main_.get());
     }

@@ -19,6 +19,7 @@
 #include "fx/Presets.h"
 #include "fx/SettingsReadback.h"
 #include "fx/SettingsStore.h"
+#include "tuning/MidiChannel.h"
 #include "tuning/TuningSelection.h"
 
 #include <memory>
@@ -107,6 +108,7 @@ private:
     std::unique_ptr<SettingsReadback> readback_;
     std::unique_ptr<SettingsStore> store_;
     std::unique_ptr<Presets> presets_;
+    std::unique_ptr<MidiChannel> midi_;
 
     std::unique_ptr<TformMain> main_;
     std::unique_ptr<TformFirmwareUpgrade> firmwareUpgrade_;

@@ -11,6 +11,7 @@ class ControlAssignments;
 class DeviceInfoRequest;
 class ErrorReport;
 class Folders;
+class MidiChannel;
 class PedalLink;
 class Presets;
 class Resources;
@@ -40,6 +41,7 @@ struct MainWindowParts {
     ControlAssignments& assignments;
     SettingsStore& store;
     Presets& presets;
+    MidiChannel& midi;
 };
 
 // The main window: every command that talks to the pedal, the menus, the
@@ -105,6 +107,7 @@ public:
     void btnSaveParametersClick();
     void menuSavePresetClick();
     void menuLoadPresetClick();
+    void menuMIDIchannelsClickItem(QAction* item);
 
     void FillEffectList();
 
@@ -132,6 +135,7 @@ private:
     void FormCreate();
     void EnsureFolders();
     void setSettingsCommandsEnabled(bool enabled);
+    void BuildMidiChannelMenu();
     void ProbeDevices();
     // The pace of answer reads: none while the bootloader answers.
     ReadPacing readPacing() const;

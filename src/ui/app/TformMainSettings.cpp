@@ -1,11 +1,16 @@
 // The main window's commands that send the effect settings to the pedal.
 #include "app/Dialogs.h"
+#include "app/ErrorReport.h"
 #include "app/TformMain.h"
 #include "device/PedalLink.h"
 #include "fx/ControlAssignments.h"
 #include "fx/Presets.h"
 #include "fx/SettingsStore.h"
+#include "tuning/MidiChannel.h"
 #include "tuning/TuningSelection.h"
+
+#include <QAction>
+#include <QMenu>
 
 #include <QPushButton>
 
@@ -59,4 +64,20 @@ void TformMain::menuLoadPresetClick() {
     // The window shows the values also when nothing was loaded.
     parts_.presets.load();
     emit presetLoaded();
+}
+
+void TformMain::BuildMidiChannelMenu() {
+    for (const QString& caption : MidiChannel::captions()) {
+        QAction* item = menuMIDIchannel->addAction(caption);
+        connect(item, &QAction::triggered, this, [this, item] {
+            parts_.report.run([this, item] { menuMIDIchannelsClickItem(item); });
+        });
+    }
+}
+
+void TformMain::menuMIDIchannelsClickItem(QAction* item) {
+    if (parts_.link.refuseWhileWaiting()) {
+        return;
+    }
+    parts_.midi.send(item->text());
 }
