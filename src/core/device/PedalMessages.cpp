@@ -47,6 +47,10 @@ QString StoreSettingsMessage(const std::array<std::uint32_t, 5>& words) {
     return message;
 }
 
+QString TuningTableMessage(const QString& table) {
+    return opcode(TuningTable) + table;
+}
+
 QString MidiChannelMessage(std::uint8_t channel) {
     return opcode(MidiChannel) + hexField(channel, 2);
 }

@@ -45,6 +45,9 @@ QString FootswitchMessage(bool shortPressChangesPreset, bool longPressBypasses);
 // The five assignable parameters' value words for the pedal to keep: Input
 // Level, 1st Harmonic Pitch, Wave Clip, Dominant Note Cut, High Notes Cut.
 QString StoreSettingsMessage(const std::array<std::uint32_t, 5>& words);
+// The tuning filter table (640 bytes as hexadecimal text), sent after the
+// upload prefix.
+QString TuningTableMessage(const QString& table);
 // The pedal's MIDI channel: 0 for all (OMNI), 1 to 16.
 QString MidiChannelMessage(std::uint8_t channel);
 // The instrument's tuning (0 to 7) and its pitch offset in semitones, a byte

@@ -78,10 +78,11 @@ Editor::Editor(EditorOptions options)
     store_ = std::make_unique<SettingsStore>(*link_, parameters_);
     presets_ = std::make_unique<Presets>(*dialogs_, log_, folders_, parameters_);
     midi_ = std::make_unique<MidiChannel>(*link_);
+    tuningData_ = std::make_unique<TuningDataUpload>(*link_, *upload_);
 
     main_ = std::make_unique<TformMain>(MainWindowParts{
         *link_, state_, resources_, folders_, report_, *connection_, *deviceInfoRequest_, *upload_,
-        *tuning_, *assignments_, *store_, *presets_, *midi_});
+        *tuning_, *assignments_, *store_, *presets_, *midi_, *tuningData_});
     if (ownDialogs_) {
         ownDialogs_->setParent(main_.get());
     }

@@ -20,6 +20,7 @@
 #include "fx/SettingsReadback.h"
 #include "fx/SettingsStore.h"
 #include "tuning/MidiChannel.h"
+#include "tuning/TuningDataUpload.h"
 #include "tuning/TuningSelection.h"
 
 #include <memory>
@@ -109,6 +110,7 @@ private:
     std::unique_ptr<SettingsStore> store_;
     std::unique_ptr<Presets> presets_;
     std::unique_ptr<MidiChannel> midi_;
+    std::unique_ptr<TuningDataUpload> tuningData_;
 
     std::unique_ptr<TformMain> main_;
     std::unique_ptr<TformFirmwareUpgrade> firmwareUpgrade_;

@@ -131,6 +131,8 @@ void TformMain::buildMenus() {
     menuMIDI = menuSettings->addMenu(QStringLiteral("MIDI"));
     menuMIDIchannel = menuMIDI->addMenu(QStringLiteral("Channel"));
     menuUploadTuningsData = menuSettings->addAction(QStringLiteral("Upload Tuning Data"));
+    connect(menuUploadTuningsData, &QAction::triggered, this,
+            parts_.report.guarded(this, &TformMain::menuUploadTuningsDataClick));
 
     menuFirmware = bar->addMenu(QStringLiteral("Firmware Upgrade"));
     menuFirmwareUpgradeMode = menuFirmware->addAction(QStringLiteral("Upgrade Mode"));

@@ -17,6 +17,7 @@ class Presets;
 class Resources;
 struct SessionState;
 class SettingsStore;
+class TuningDataUpload;
 class TuningSelection;
 class QAction;
 class QLabel;
@@ -42,6 +43,7 @@ struct MainWindowParts {
     SettingsStore& store;
     Presets& presets;
     MidiChannel& midi;
+    TuningDataUpload& tuningData;
 };
 
 // The main window: every command that talks to the pedal, the menus, the
@@ -108,6 +110,7 @@ public:
     void menuSavePresetClick();
     void menuLoadPresetClick();
     void menuMIDIchannelsClickItem(QAction* item);
+    void menuUploadTuningsDataClick();
 
     void FillEffectList();
 

@@ -7,6 +7,7 @@
 #include "fx/Presets.h"
 #include "fx/SettingsStore.h"
 #include "tuning/MidiChannel.h"
+#include "tuning/TuningDataUpload.h"
 #include "tuning/TuningSelection.h"
 
 #include <QAction>
@@ -80,4 +81,15 @@ void TformMain::menuMIDIchannelsClickItem(QAction* item) {
         return;
     }
     parts_.midi.send(item->text());
+}
+
+void TformMain::menuUploadTuningsDataClick() {
+    if (parts_.link.refuseWhileWaiting()) {
+        return;
+    }
+    parts_.tuningData.BuildTuningData();
+    if (!parts_.link.dialogs().confirm(QStringLiteral("Upload Tuning Data?"))) {
+        return;
+    }
+    parts_.tuningData.upload();
 }
