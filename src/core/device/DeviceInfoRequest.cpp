@@ -18,7 +18,6 @@ DeviceInfoRequest::RequestDeviceInfo(ReadPacing pacing,
     link_.pacer().sleepMs(PauseMs);
     const ValueAnswer answer = comm.ReadDeviceValues(pacing, DeviceInfo::AnswerValues);
     RequestResult result;
-    result.values = answer.values;
     if (answer.outcome == WaitOutcome::TimedOut) {
         dialogs.showMessage(QStringLiteral("The pedal did not answer."));
         result.outcome = RequestOutcome::NoAnswer;

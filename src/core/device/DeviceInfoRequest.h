@@ -18,7 +18,6 @@ enum class RequestOutcome {
 
 struct RequestResult {
     RequestOutcome outcome = RequestOutcome::NoAnswer;
-    int values = 0;
 };
 
 // The "Request" exchange: "0200", the pedal's 82 values, its versions and

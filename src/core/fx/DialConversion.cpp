@@ -49,7 +49,6 @@ int MapRange(int x, int inMin, int inMax, int outMin, int outMax) {
 }
 
 int ValueToDialAngle(std::uint32_t word, std::uint32_t fullScale) {
-    constexpr std::uint32_t LevelFullScale = 0x800000;
     int n = 0;
     if (fullScale == LevelFullScale) {
         n = wordLevel(word);

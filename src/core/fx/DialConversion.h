@@ -15,6 +15,13 @@ int positionToLevel(int position);
 // A level shifted into the DSP's value word; 0x800000 is full scale.
 std::uint32_t levelWord(int level);
 
+// The full scales a dial shows a word against: the levels, and the three
+// step parameters.
+inline constexpr std::uint32_t LevelFullScale = 0x800000;
+inline constexpr std::uint32_t LowPassFullScale = 24;
+inline constexpr std::uint32_t HighPassFullScale = 16;
+inline constexpr std::uint32_t RangeFullScale = 22;
+
 // The level a word shows: the word shifted right by 13, at most 1023.
 int wordLevel(std::uint32_t word);
 // (x - inMin) x (outMax - outMin) / (inMax - inMin) + outMin, the division

@@ -12,10 +12,6 @@
 #include <QRadioButton>
 
 namespace {
-constexpr std::uint32_t LevelFullScale = 0x800000;
-constexpr std::uint32_t LowPassFullScale = 24;
-constexpr std::uint32_t HighPassFullScale = 16;
-constexpr std::uint32_t RangeFullScale = 22;
 constexpr std::uint32_t WaveOn = 0x400000;
 constexpr std::uint32_t WaveOff = 0x600000;
 constexpr int SemitoneEntryOfZero = 5;
