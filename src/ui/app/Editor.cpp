@@ -79,6 +79,8 @@ Editor::Editor(EditorOptions options)
     presets_ = std::make_unique<Presets>(*dialogs_, log_, folders_, parameters_);
     midi_ = std::make_unique<MidiChannel>(*link_);
     tuningData_ = std::make_unique<TuningDataUpload>(*link_, *upload_);
+    deviceTools_ = std::make_unique<DeviceTools>(*link_);
+    filterTool_ = std::make_unique<FilterTool>(log_);
 
     main_ = std::make_unique<TformMain>(MainWindowParts{
         *link_, state_, resources_, folders_, report_, *connection_, *deviceInfoRequest_, *upload_,
@@ -87,7 +89,8 @@ Editor::Editor(EditorOptions options)
         ownDialogs_->setParent(main_.get());
     }
     firmwareUpgrade_ = std::make_unique<TformFirmwareUpgrade>();
-    console_ = std::make_unique<TformPrint>(log_);
+    console_ = std::make_unique<TformPrint>(
+        ConsoleParts{log_, report_, *link_, *deviceTools_, *filterTool_});
     fxSettings_ = std::make_unique<TformFXsettings>(
         EffectWindowParts{*link_, *live_, *tuning_, *assignments_, *readback_, parameters_,
                           effectSettings_, state_, resources_, report_});

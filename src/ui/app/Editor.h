@@ -6,6 +6,8 @@
 #include "app/Pacer.h"
 #include "app/Resources.h"
 #include "app/SessionState.h"
+#include "console/DeviceTools.h"
+#include "console/FilterTool.h"
 #include "device/AlgorithmUpload.h"
 #include "device/Communication.h"
 #include "device/Connection.h"
@@ -111,6 +113,8 @@ private:
     std::unique_ptr<Presets> presets_;
     std::unique_ptr<MidiChannel> midi_;
     std::unique_ptr<TuningDataUpload> tuningData_;
+    std::unique_ptr<DeviceTools> deviceTools_;
+    std::unique_ptr<FilterTool> filterTool_;
 
     std::unique_ptr<TformMain> main_;
     std::unique_ptr<TformFirmwareUpgrade> firmwareUpgrade_;
