@@ -13,6 +13,9 @@ QString StyleFile::path() const {
 
 std::optional<int> StyleFile::read() const {
     QFile file(path());
+    if (!file.exists()) {
+        return 0;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }

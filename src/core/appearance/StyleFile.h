@@ -10,8 +10,8 @@ public:
 
     QString path() const;
 
-    // The stored number; nothing when there is no file or its text is not a
-    // whole number (the platform's look stays then).
+    // The look to apply at start: the stored number, 0 (the default) when
+    // there is no file yet, nothing when the file holds no whole number.
     std::optional<int> read() const;
     // Replaces the file's content with the number, all or nothing. A file
     // that cannot be written raises an error naming it.

@@ -172,6 +172,8 @@ void TformMain::FormCreate() {
     parts_.resources.read_file_from_stream(QStringLiteral("octave"));
     FillEffectList();
     EnsureFolders();
+    BuildLookMenu();
+    LoadSavedStyle();
     BuildMidiChannelMenu();
     if (lstEffects->count() > 0) {
         parts_.state.ListAlgorithmVersion = effectAlgorithmVersion(lstEffects->item(0)->text());

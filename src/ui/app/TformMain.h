@@ -75,6 +75,8 @@ public:
     QAction* menuDisconnect = nullptr;
     QMenu* menuSettings = nullptr;
     QMenu* menuLook = nullptr;
+    // The Look menu's items "0" to "6", in order.
+    QList<QAction*> LookMenuItems;
     QMenu* menuMIDI = nullptr;
     QMenu* menuMIDIchannel = nullptr;
     QAction* menuUploadTuningsData = nullptr;
@@ -139,6 +141,9 @@ private:
     void EnsureFolders();
     void setSettingsCommandsEnabled(bool enabled);
     void BuildMidiChannelMenu();
+    void BuildLookMenu();
+    void LoadSavedStyle();
+    void menuLookClickItem(QAction* sender);
     void ProbeDevices();
     // The pace of answer reads: none while the bootloader answers.
     ReadPacing readPacing() const;

@@ -1,5 +1,7 @@
 #include "widgets/AngleDial.h"
 
+#include "widgets/ThemeColor.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -88,8 +90,6 @@ void AngleDial::keyPressEvent(QKeyEvent* event) {
 void AngleDial::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
-    const QPalette& pal = palette();
     const double side = std::min(width(), height());
     const QRectF ring =
         QRectF((width() - side) / 2 + 2, (height() - side) / 2 + 2, side - 4, side - 4);
@@ -97,7 +97,7 @@ void AngleDial::paintEvent(QPaintEvent*) {
 
     // QPainter's arcs run counter-clockwise in sixteenths of a degree, as the
     // dial's angles do; the sweep is drawn from its start clockwise.
-    QPen track(pal.color(group, QPalette::Mid), 3, Qt::SolidLine, Qt::FlatCap);
+    QPen track(themeColor(trackColor_, *this, QPalette::Mid), 3, Qt::SolidLine, Qt::FlatCap);
     p.setPen(track);
     p.drawArc(ring, SweepStart * 16, -SweepSpan * 16);
     int travelled = SweepStart - angle_;
@@ -105,19 +105,21 @@ void AngleDial::paintEvent(QPaintEvent*) {
         travelled += 360;
     }
     if (travelled > 0 && travelled <= SweepSpan) {
-        QPen value(pal.color(group, QPalette::Highlight), 3, Qt::SolidLine, Qt::FlatCap);
+        QPen value(themeColor(valueColor_, *this, QPalette::Highlight), 3, Qt::SolidLine,
+                   Qt::FlatCap);
         p.setPen(value);
         p.drawArc(ring, SweepStart * 16, -travelled * 16);
     }
 
-    p.setPen(QPen(pal.color(group, QPalette::Shadow), 1));
-    p.setBrush(pal.color(group, QPalette::Button));
+    p.setPen(QPen(themeColor(trackColor_, *this, QPalette::Shadow), 1));
+    p.setBrush(themeColor(knobColor_, *this, QPalette::Button));
     p.drawEllipse(knob);
 
     const double radians = qDegreesToRadians(double(angle_));
     const QPointF centre = knob.center();
     const double r = knob.width() / 2 - 1;
     const QPointF tip(centre.x() + r * std::cos(radians), centre.y() - r * std::sin(radians));
-    p.setPen(QPen(pal.color(group, QPalette::ButtonText), 2, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(themeColor(pointerColor_, *this, QPalette::ButtonText), 2, Qt::SolidLine,
+                  Qt::RoundCap));
     p.drawLine(centre + (tip - centre) * 0.3, tip);
 }

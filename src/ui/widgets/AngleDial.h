@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 
 // A rotary knob that reports whole-degree angles in (-180, 180], counter-
@@ -9,6 +10,11 @@
 // program sets and also while the dial is disabled.
 class AngleDial : public QWidget {
     Q_OBJECT
+    // The looks colour the dial through these.
+    Q_PROPERTY(QColor trackColor MEMBER trackColor_)
+    Q_PROPERTY(QColor valueColor MEMBER valueColor_)
+    Q_PROPERTY(QColor knobColor MEMBER knobColor_)
+    Q_PROPERTY(QColor pointerColor MEMBER pointerColor_)
 public:
     static constexpr int StartAngle = -135;
 
@@ -37,4 +43,8 @@ private:
     int angle_ = StartAngle;
     // Wheel turns of less than a notch, kept until they make one.
     int wheelDelta_ = 0;
+    QColor trackColor_;
+    QColor valueColor_;
+    QColor knobColor_;
+    QColor pointerColor_;
 };
