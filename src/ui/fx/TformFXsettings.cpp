@@ -42,6 +42,11 @@ TformFXsettings::TformFXsettings(const EffectWindowParts& parts)
     buildTracking();
     buildAssignments();
     buildFootswitch();
+    // A look's style sheet stops the window's font from reaching its
+    // controls; each control carries the design size itself.
+    for (QWidget* child : findChildren<QWidget*>()) {
+        child->setFont(font());
+    }
     FormCreate();
 }
 
