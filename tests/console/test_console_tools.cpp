@@ -2,6 +2,7 @@
 #include "console/TformPrint.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 
 namespace {
@@ -178,6 +179,22 @@ private slots:
         QCOMPARE(f.listing(),
                  (QStringList{"16380:    01", "16381:    02", "16382:    03", "16383:    04"}));
         QVERIFY(f.log->lines.contains("num of bytes received: 10"));
+    }
+
+    // A long range takes its time on the wire: an answer that comes in
+    // pieces for longer than the usual limit is still read whole.
+    void longRangeHasTimeToArrive() {
+        ConsoleFixture f;
+        f.fillEeprom();
+        f.pedal().setPieces(1000, 60);
+        f.setRange("0", "1999");
+        QElapsedTimer clock;
+        clock.start();
+        f.click(f.console().btnReadEEPROM);
+        QVERIFY(clock.elapsed() > EditorFixture::AnswerLimitMs);
+        QVERIFY(f.dialogs.messages.isEmpty());
+        QCOMPARE(f.listing().size(), 2000);
+        QCOMPARE(f.listing().last(), byteLine(1999, (1999 * 7) & 0xFF));
     }
 
     // The EEPROM form lasts only as long as its read, however the read ends:

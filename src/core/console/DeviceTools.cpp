@@ -11,6 +11,16 @@
 
 #include <QRegularExpression>
 
+namespace {
+// The time an answer of this many values takes at most at 115,200 baud: up to
+// five bytes a value ("255", CR, LF), ten bits a byte.
+int wireTimeMs(int values) {
+    constexpr int BitsPerValue = 5 * 10;
+    constexpr int BitsPerSecond = 115200;
+    return values * BitsPerValue * 1000 / BitsPerSecond;
+}
+} // namespace
+
 std::uint16_t DeviceTools::addressFromText(const QString& text) {
     const std::optional<int> value = parseIntegerText(text);
     if (!value) {
@@ -57,7 +67,10 @@ void DeviceTools::read(const QString& device, const QString& startText, const QS
     logAndSend(message);
     link_.pacer().sleepMs(ReadPauseMs);
     const int expected = EepromEndAddress - EepromStartAddress + 1;
-    const ValueAnswer answer = comm.ReadDeviceValues(ReadPacing::TenMsSteps, std::max(expected, 0));
+    // A long range takes seconds on the wire: the limit grows by that time.
+    const ValueAnswer answer =
+        comm.ReadDeviceValues(ReadPacing::TenMsSteps, std::max(expected, 0),
+                              comm.answerTimeout() + wireTimeMs(std::max(expected, 0)));
     if (answer.outcome == WaitOutcome::TimedOut) {
         link_.dialogs().showMessage(QStringLiteral("The pedal did not answer the EEPROM read."));
     } else if (answer.outcome == WaitOutcome::Answered && answer.values < expected) {

@@ -66,6 +66,7 @@ public:
 
     // The limit of value answers and bootloader replies; tests shorten it.
     void setAnswerTimeout(int ms) { answerTimeoutMs_ = ms; }
+    int answerTimeout() const { return answerTimeoutMs_; }
 
     // While set, the value listing numbers the bytes from `start` and lists
     // at most end - start + 1 of them.
