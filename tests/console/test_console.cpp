@@ -34,6 +34,18 @@ private slots:
         QCOMPARE(f.editor->console().Memo1->toPlainText(), image);
     }
 
+    // Opening the console after a long line shows the lines' beginnings.
+    void openedAfterLongLineShowsItsStart() {
+        EditorFixture f;
+        f.editor->log().ConsoleLog("resource name: short");
+        f.editor->log().ConsoleLog(QString(2000, QLatin1Char('A')));
+        TformPrint& console = f.editor->console();
+        f.editor->showConsole();
+        QVERIFY(QTest::qWaitForWindowExposed(&console));
+        QVERIFY(console.Memo1->horizontalScrollBar()->maximum() > 0);
+        QCOMPARE(console.Memo1->horizontalScrollBar()->value(), 0);
+    }
+
     void scrollingRules() {
         EditorFixture f;
         TformPrint& console = f.editor->console();

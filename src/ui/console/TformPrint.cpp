@@ -13,6 +13,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
 
 namespace {
 QPushButton* button(const QString& text, const QRect& place, QWidget* parent) {
@@ -100,6 +102,9 @@ void TformPrint::appendLine(const QString& text, bool scroll) {
     const int left = horizontal->value();
     Memo1->appendPlainText(text);
     if (scroll && AutoScrollDown) {
+        // The memo brings its cursor into view when it is shown or resized:
+        // at the start of the last line, not at the end of a long one.
+        Memo1->setTextCursor(QTextCursor(Memo1->document()->lastBlock()));
         horizontal->setValue(0);
         vertical->setValue(vertical->maximum());
     } else {
