@@ -30,7 +30,7 @@ std::optional<int> parseIntegerText(const QString& text) {
                           : base == 16 && QStringLiteral("abcdef").contains(c.toLower())
                               ? c.toLower().unicode() - 'a' + 10
                               : -1;
-        if (digit < 0 || digit >= base) {
+        if (digit < 0) {
             return std::nullopt;
         }
         value = value * base + digit;
