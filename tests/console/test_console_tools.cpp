@@ -1,6 +1,7 @@
 #include "EditorFixture.h"
 #include "console/TformPrint.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -44,7 +45,11 @@ private slots:
         EditorFixture f;
         TformPrint& c = f.editor->console();
         QCOMPARE(c.size(), QSize(506, 652));
-        const QList<QPair<QPushButton*, QString>> buttons{{c.btnEraseEeprom, "Erase E2P"},
+        QCOMPARE(c.windowTitle(), QString("Debug Console"));
+        QCOMPARE(c.CheckBox1->text(), QString("scrollDOWN"));
+        const QList<QPair<QPushButton*, QString>> buttons{{c.btnClear, "Clear"},
+                                                          {c.btnScrollTop, "UP"},
+                                                          {c.btnEraseEeprom, "Erase E2P"},
                                                           {c.btnReadEEPROM, "Read E2P"},
                                                           {c.btnSend, "Send"},
                                                           {c.btnGetNoteFrequency, "Calc Coeff."}};
