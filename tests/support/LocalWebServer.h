@@ -53,6 +53,11 @@ public:
         r.body = body;
         route(path, r);
     }
+    void silence(const QByteArray& path) {
+        Route r;
+        r.behaviour = Behaviour::Silent;
+        route(path, r);
+    }
 
     // Each request's first line, in order.
     QStringList requests;

@@ -76,6 +76,35 @@ struct UpdateFixture {
 
     TformMain& main() { return editor->main(); }
 
+    // A page where a version should be.
+    static constexpr const char* HtmlPage =
+        "<!DOCTYPE html>\n<html><body>Maintenance</body></html>";
+
+    // Makes the server answer `path` in one of the ways a server fails; the
+    // base address to start with, which for "refused" is one nobody serves.
+    QString failAt(const QByteArray& path, const QString& kind) {
+        if (kind == QLatin1String("404")) {
+            server.route(path, {404, "Not Found", "<html>no</html>", "text/html"});
+        } else if (kind == QLatin1String("500")) {
+            server.route(path, {500, "Internal Server Error", "1.8", "text/plain"});
+        } else if (kind == QLatin1String("html")) {
+            server.route(path, {200, "OK", HtmlPage, "text/html"});
+        } else if (kind == QLatin1String("empty")) {
+            server.answer(path, "");
+        } else if (kind == QLatin1String("silent")) {
+            server.silence(path);
+        } else if (kind == QLatin1String("huge")) {
+            server.answer(path, QByteArray(8 * 1024 * 1024, '1'));
+        } else if (kind == QLatin1String("untrusted")) {
+            server.useTls(TEST_CERTIFICATES);
+            server.answer(path, "9.9");
+        } else if (kind == QLatin1String("refused")) {
+            LocalWebServer closed;
+            return closed.base();
+        }
+        return server.base();
+    }
+
     // Runs the version check now instead of a second after start.
     void check() {
         main().TimerCheckWebVersion->setInterval(0);

@@ -176,9 +176,9 @@ private slots:
                                                   << "Error: Not Found" << localChecked;
         QTest::newRow("HTML page as version")
             << "html"
-            << "'<html><body>Moved</body></html>' is not a valid version number"
-            << QStringList{"updater version on server: <html><body>Moved</body></html>"} +
-                   localChecked + QStringList{"<html><body>Moved</body></html>", "12"};
+            << "'<!DOCTYPE html> <html><body>Maintenance<...' is not a valid version number"
+            << QStringList{QString("updater version on server: ") + UpdateFixture::HtmlPage} +
+                   localChecked + QStringList{UpdateFixture::HtmlPage, "12"};
         QTest::newRow("refused connection") << "refused"
                                             << "Connection refused" << QStringList{};
         QTest::newRow("slow server") << "silent"
@@ -192,21 +192,7 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QStringList, log);
         UpdateFixture f;
-        QString base;
-        if (kind == "404") {
-            f.server.route(VersionPath, {404, "Not Found", "<html>no</html>", "text/html"});
-        } else if (kind == "html") {
-            f.server.answer(VersionPath, "<html><body>Moved</body></html>");
-        } else if (kind == "refused") {
-            LocalWebServer closed;
-            base = closed.base();
-        } else if (kind == "silent") {
-            LocalWebServer::Route silent;
-            silent.behaviour = LocalWebServer::Behaviour::Silent;
-            f.server.route(VersionPath, silent);
-        } else if (kind == "huge") {
-            f.server.answer(VersionPath, QByteArray(1024 * 1024, '1'));
-        }
+        const QString base = f.failAt(VersionPath, kind);
         f.server.answer(UpdaterPath, newUpdater());
         UpdateFixture::write(updater(f), updaterProgram(1, 2));
         f.start(base);
@@ -354,9 +340,7 @@ private slots:
 
     void secondStartWhileOneRunsIsIgnored() {
         UpdateFixture f;
-        LocalWebServer::Route slow;
-        slow.behaviour = LocalWebServer::Behaviour::Silent;
-        f.server.route(VersionPath, slow);
+        f.server.silence(VersionPath);
         startWithoutCheck(f);
         f.main().menuUpdateNow->setEnabled(true);
         f.main().menuUpdateNow->trigger();

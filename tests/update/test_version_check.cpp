@@ -174,31 +174,7 @@ private slots:
         QFETCH(QString, message);
         QFETCH(bool, logged);
         UpdateFixture f;
-        QString base;
-        if (kind == "404") {
-            f.server.route(VersionPath, {404, "Not Found", "<html>no</html>", "text/html"});
-        } else if (kind == "500") {
-            f.server.route(VersionPath, {500, "Internal Server Error", "1.8", "text/plain"});
-        } else if (kind == "html") {
-            f.server.route(
-                VersionPath,
-                {200, "OK", "<!DOCTYPE html>\n<html><body>Maintenance</body></html>", "text/html"});
-        } else if (kind == "empty") {
-            f.server.answer(VersionPath, "");
-        } else if (kind == "refused") {
-            LocalWebServer closed;
-            base = closed.base();
-        } else if (kind == "silent") {
-            LocalWebServer::Route silent;
-            silent.behaviour = LocalWebServer::Behaviour::Silent;
-            f.server.route(VersionPath, silent);
-        } else if (kind == "huge") {
-            f.server.answer(VersionPath, QByteArray(8 * 1024 * 1024, '1'));
-        } else if (kind == "untrusted") {
-            f.server.useTls(TEST_CERTIFICATES);
-            f.server.answer(VersionPath, "9.9");
-        }
-        f.start(base);
+        f.start(f.failAt(VersionPath, kind));
         checkNow(f);
         QTest::qWait(100);
         // Reported once; the menu stays as it was.
@@ -210,6 +186,17 @@ private slots:
         QVERIFY(!noticeShown(f));
         QCOMPARE(f.log->lines.size(), logged ? 2 : 0);
         QVERIFY(f.editor->updates().check.newAppVersion.isEmpty());
+    }
+
+    void ownVersionThatIsNotOne() {
+        UpdateFixture f;
+        f.server.answer(VersionPath, "9.9");
+        f.start();
+        f.editor->updates().check.currentAppVersion.clear();
+        checkNow(f);
+        QCOMPARE(f.dialogs.messages, QStringList{"'' is not a valid version number"});
+        QCOMPARE(menuText(f), QStringLiteral("New version available:"));
+        QVERIFY(!f.main().menuUpdateNow->isEnabled());
     }
 
     void trustedHttpsServer() {
@@ -226,9 +213,7 @@ private slots:
 
     void windowWorksWhileTheServerIsSlow() {
         UpdateFixture f;
-        LocalWebServer::Route silent;
-        silent.behaviour = LocalWebServer::Behaviour::Silent;
-        f.server.route(VersionPath, silent);
+        f.server.silence(VersionPath);
         f.start();
         f.check();
         QTRY_COMPARE(f.server.requests.size(), 1);

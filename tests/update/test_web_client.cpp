@@ -103,9 +103,7 @@ private slots:
 
     void silentServerHitsTheTimeLimit() {
         LocalWebServer server;
-        LocalWebServer::Route silent;
-        silent.behaviour = LocalWebServer::Behaviour::Silent;
-        server.route("/v", silent);
+        server.silence("/v");
         WebClient client(LimitMs);
         QElapsedTimer clock;
         clock.start();
@@ -206,9 +204,7 @@ private slots:
 
     void endingTheClientEndsItsRequestsQuietly() {
         LocalWebServer server;
-        LocalWebServer::Route silent;
-        silent.behaviour = LocalWebServer::Behaviour::Silent;
-        server.route("/v", silent);
+        server.silence("/v");
         bool called = false;
         {
             WebClient client(LimitMs);

@@ -20,7 +20,6 @@ class SystemShell;
 class UpdaterHandOver : public QObject {
     Q_OBJECT
 public:
-    static constexpr qint64 LargestVersionAnswer = 4096;
     // An updater program is a few MiB.
     static constexpr qint64 LargestUpdater = 256ll * 1024 * 1024;
 

@@ -7,6 +7,9 @@
 // A version text as the maker's server and the program files give it:
 // decimal numbers separated by points ("1.7", "1.10", "1.7.1").
 
+// A version answer is a few bytes; a body far larger is not one.
+constexpr qint64 LargestVersionAnswer = 4096;
+
 // The numbers of a version text, white space around it ignored; nothing when
 // the text is not a version.
 std::optional<QList<int>> parseVersion(const QString& text);

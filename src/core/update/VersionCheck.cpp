@@ -10,7 +10,7 @@ VersionCheck::VersionCheck(WebClient& web, const MakerSite& site, Dialogs& dialo
     : web_(web), site_(site), dialogs_(dialogs), log_(log) {}
 
 void VersionCheck::checkmostrecentversiononwebsite() {
-    web_.get(site_.address(site::EditorVersion), LargestAnswer, nullptr,
+    web_.get(site_.address(site::EditorVersion), LargestVersionAnswer, nullptr,
              [this](const WebAnswer& answer) { WebRequestCompleted(answer); });
 }
 

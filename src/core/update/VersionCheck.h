@@ -14,9 +14,6 @@ class MakerSite;
 class VersionCheck : public QObject {
     Q_OBJECT
 public:
-    // A version text is a few bytes.
-    static constexpr qint64 LargestAnswer = 4096;
-
     VersionCheck(WebClient& web, const MakerSite& site, Dialogs& dialogs, DiagnosticLog& log);
 
     // The editor's own version, set once at start.
