@@ -127,6 +127,10 @@ private slots:
             << program + signature + structVersion + v1234.left(4) << qint64(0x00010002);
         QTest::newRow("record cut short")
             << program + signature + structVersion + v1234.left(3) << qint64(-1);
+        // Every byte of the version counts: 258.772 is 0x0102 and 0x0304.
+        QTest::newRow("every byte set")
+            << program + signature + structVersion + QByteArray("\x04\x03\x02\x01", 4)
+            << qint64(0x01020304);
         QTest::newRow("no record") << program << qint64(-1);
         QTest::newRow("empty file") << QByteArray() << qint64(-1);
     }
