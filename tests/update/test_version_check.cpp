@@ -261,6 +261,22 @@ private slots:
         // Filled when the window was made, before the check.
         QCOMPARE(n.Label2->text(), QStringLiteral("Your version: 1.0     New version: "));
         QVERIFY(!n.Label2->isVisible());
+        // Every text fits its element, the long title on two lines at most.
+        for (QWidget* w : std::initializer_list<QWidget*>{n.Label1, n.btnLaunchUpdate,
+                                                          n.btnSeeWhatsNew, n.CheckBox1}) {
+            const QRect r = w->geometry();
+            QVERIFY2(QRect(0, 0, 268, 146).contains(r), w->metaObject()->className());
+            const QSize need = w->hasHeightForWidth()
+                                   ? QSize(r.width(), w->heightForWidth(r.width()))
+                                   : w->sizeHint();
+            QVERIFY2(need.width() <= r.width() && need.height() <= r.height(),
+                     qPrintable(QStringLiteral("%1 needs %2x%3 in %4x%5")
+                                    .arg(w->metaObject()->className())
+                                    .arg(need.width())
+                                    .arg(need.height())
+                                    .arg(r.width())
+                                    .arg(r.height())));
+        }
         // The main window stays usable, and closing the notice hides it.
         QVERIFY(!n.isModal());
         n.close();
