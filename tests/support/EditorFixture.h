@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 
 // A fresh editor on the offscreen platform against a simulated pedal, with
@@ -50,6 +51,9 @@ struct EditorFixture {
         options.documentsFolder = documentsFolder.isEmpty() ? documents.path() : documentsFolder;
         options.answerTimeoutMs = AnswerLimitMs;
         editor = std::make_unique<Editor>(std::move(options));
+        // The version check is the update tests' concern; here it would ask a
+        // server that is not there.
+        editor->main().TimerCheckWebVersion->stop();
         log = std::make_unique<LogRecorder>(editor->log());
     }
 

@@ -1,14 +1,31 @@
 #include "app/Folders.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <filesystem>
 #include <system_error>
 
-Folders::Folders(const QString& documents)
+Folders::Folders(const QString& documents, const QString& programFile, const QString& temporary)
     : documents_(documents.isEmpty()
                      ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                     : documents) {}
+                     : documents),
+      programFile_(programFile), temporary_(temporary) {}
+
+QString Folders::programFile() const {
+    return programFile_.isEmpty() ? QCoreApplication::applicationFilePath() : programFile_;
+}
+
+QString Folders::program() const {
+    return QFileInfo(programFile()).absolutePath();
+}
+
+QString Folders::temporary() const {
+    // Qt gives the long form of the name, without 8.3 short names: the updater
+    // is handed a path in it.
+    return temporary_.isEmpty() ? QDir::tempPath() : temporary_;
+}
 
 QString Folders::maker() const {
     return QDir(documents_).filePath(QStringLiteral("KORVA"));

@@ -1,5 +1,7 @@
 #include "app/DesktopShell.h"
 
+#include "app/ShellParameters.h"
+
 #include <QDesktopServices>
 #include <QProcess>
 #include <QUrl>
@@ -15,12 +17,8 @@ bool DesktopShell::openUrl(const QString& url) {
 
 bool DesktopShell::runElevated(const QString& program, const QStringList& arguments) {
 #ifdef Q_OS_WIN
-    QStringList quoted;
-    for (const QString& a : arguments) {
-        quoted << QLatin1Char('"') + a + QLatin1Char('"');
-    }
     const std::wstring file = program.toStdWString();
-    const std::wstring params = quoted.join(QLatin1Char(' ')).toStdWString();
+    const std::wstring params = quotedParameters(arguments).toStdWString();
     const auto result = reinterpret_cast<INT_PTR>(
         ShellExecuteW(nullptr, L"runas", file.c_str(), params.c_str(), nullptr, SW_SHOWNORMAL));
     return result > 32;

@@ -58,7 +58,8 @@ Editor::Editor(EditorOptions options)
       ownPacer_(options.pacer ? nullptr : std::make_unique<Pacer>(options.pacing)),
       dialogs_(options.dialogs ? options.dialogs : ownDialogs_.get()),
       shell_(options.shell ? options.shell : ownShell_.get()),
-      pacer_(options.pacer ? options.pacer : ownPacer_.get()), folders_(options.documentsFolder),
+      pacer_(options.pacer ? options.pacer : ownPacer_.get()),
+      folders_(options.documentsFolder, options.programFile, options.temporaryFolder),
       report_(*dialogs_), resources_(*dialogs_) {
     DeviceBackend backend = backendFor(options);
     api_ = std::move(backend.api);
@@ -81,10 +82,12 @@ Editor::Editor(EditorOptions options)
     tuningData_ = std::make_unique<TuningDataUpload>(*link_, *upload_);
     deviceTools_ = std::make_unique<DeviceTools>(*link_);
     filterTool_ = std::make_unique<FilterTool>(log_);
+    updates_ = std::make_unique<Updates>(folders_, *dialogs_, log_, *shell_, options.webTimeLimitMs,
+                                         options.trustedCertificates);
 
     main_ = std::make_unique<TformMain>(MainWindowParts{
         *link_, state_, resources_, folders_, report_, *connection_, *deviceInfoRequest_, *upload_,
-        *tuning_, *assignments_, *store_, *presets_, *midi_, *tuningData_});
+        *tuning_, *assignments_, *store_, *presets_, *midi_, *tuningData_, *updates_});
     if (ownDialogs_) {
         ownDialogs_->setParent(main_.get());
     }
@@ -94,7 +97,7 @@ Editor::Editor(EditorOptions options)
     fxSettings_ = std::make_unique<TformFXsettings>(
         EffectWindowParts{*link_, *live_, *tuning_, *assignments_, *readback_, parameters_,
                           effectSettings_, state_, resources_, report_});
-    newVersionMsg_ = std::make_unique<TformNewVersionMsg>();
+    newVersionMsg_ = std::make_unique<TformNewVersionMsg>(*updates_, report_);
     updateUpdater_ = std::make_unique<TformUpdateUpdater>();
     connectWindows();
     main_->show();
@@ -118,6 +121,10 @@ void Editor::connectWindows() {
     QObject::connect(link_.get(), &PedalLink::settingsAnswered, fx, &TformFXsettings::readBack);
     QObject::connect(main, &TformMain::presetLoaded, fx,
                      [this, fx] { report_.run([fx] { fx->ShowParameterValues(); }); });
+    QObject::connect(main, &TformMain::newVersionNoticeRequested, newVersionMsg_.get(),
+                     &QWidget::show);
+    // After the hand-over the editor ends, as when its main window closes.
+    QObject::connect(&updates_->handOver, &UpdaterHandOver::editorEnds, main, &QWidget::close);
 }
 
 void Editor::showConsole() {

@@ -24,6 +24,7 @@
 #include "tuning/MidiChannel.h"
 #include "tuning/TuningDataUpload.h"
 #include "tuning/TuningSelection.h"
+#include "update/Updates.h"
 
 #include <memory>
 
@@ -48,7 +49,14 @@ struct EditorOptions {
     Pacer* pacer = nullptr;
     double pacing = 1.0;
     QString documentsFolder;
+    // Empty: the running program's file and the user's temporary folder.
+    QString programFile;
+    QString temporaryFolder;
     int answerTimeoutMs = Communication::AnswerTimeoutMs;
+    // How long the maker's server may stay silent, and authorities trusted
+    // besides the system's.
+    int webTimeLimitMs = WebClient::TimeLimitMs;
+    QList<QSslCertificate> trustedCertificates;
 };
 
 // The composition root: owns the device link and its operations, the log,
@@ -80,6 +88,7 @@ public:
     EffectSettings& effectSettings() { return effectSettings_; }
     Resources& resources() { return resources_; }
     const ErrorReport& report() const { return report_; }
+    Updates& updates() { return *updates_; }
 
     // Opens the debug console where it is (its design position at first), or
     // inside the screen where that does not fit.
@@ -115,6 +124,7 @@ private:
     std::unique_ptr<TuningDataUpload> tuningData_;
     std::unique_ptr<DeviceTools> deviceTools_;
     std::unique_ptr<FilterTool> filterTool_;
+    std::unique_ptr<Updates> updates_;
 
     std::unique_ptr<TformMain> main_;
     std::unique_ptr<TformFirmwareUpgrade> firmwareUpgrade_;

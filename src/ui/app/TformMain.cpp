@@ -51,6 +51,7 @@ TformMain::TformMain(const MainWindowParts& parts) : parts_(parts) {
     TimerCheckWebVersion = new QTimer(this);
     TimerCheckWebVersion->setInterval(CheckWebVersionDelayMs);
     TimerCheckWebVersion->setSingleShot(true);
+    connectUpdateCommands();
 
     // The console's key is seen before any child of this window handles it.
     QCoreApplication::instance()->installEventFilter(this);
@@ -146,14 +147,14 @@ void TformMain::buildMenus() {
 
     menuInfo = bar->addMenu(QStringLiteral("Info"));
     menuSupport = menuInfo->addAction(QStringLiteral("Support"));
-    menuEditorVersion = menuInfo->addAction(QStringLiteral("Editor Version: "));
-    menuEditorVersion->setEnabled(false);
-    menuNewVersionAvailable = menuInfo->addAction(QStringLiteral("New version available:"));
-    menuNewVersionAvailable->setEnabled(false);
+    menuAppVersion = menuInfo->addAction(QStringLiteral("Editor Version: "));
+    menuAppVersion->setEnabled(false);
+    menuNewAppVersion = menuInfo->addAction(QStringLiteral("New version available:"));
+    menuNewAppVersion->setEnabled(false);
     menuUpdateNow = menuInfo->addAction(QStringLiteral("Update Now"));
     menuUpdateNow->setEnabled(false);
-    menuShowUpdateMessage = menuInfo->addAction(QStringLiteral("Show Update Message"));
-    menuShowUpdateMessage->setCheckable(true);
+    menuShowUpdateMsg = menuInfo->addAction(QStringLiteral("Show Update Message"));
+    menuShowUpdateMsg->setCheckable(true);
     menuSerialNumber = menuInfo->addAction(QStringLiteral("Device Serial: "));
     menuSerialNumber->setEnabled(false);
 }
@@ -172,6 +173,7 @@ void TformMain::FormCreate() {
     parts_.resources.read_file_from_stream(QStringLiteral("octave"));
     FillEffectList();
     EnsureFolders();
+    PrepareUpdates();
     BuildLookMenu();
     LoadSavedStyle();
     BuildMidiChannelMenu();

@@ -19,6 +19,7 @@ struct SessionState;
 class SettingsStore;
 class TuningDataUpload;
 class TuningSelection;
+class Updates;
 class QAction;
 class QLabel;
 class QListWidget;
@@ -44,6 +45,7 @@ struct MainWindowParts {
     Presets& presets;
     MidiChannel& midi;
     TuningDataUpload& tuningData;
+    Updates& updates;
 };
 
 // The main window: every command that talks to the pedal, the menus, the
@@ -85,10 +87,10 @@ public:
     QAction* menuStartFirmwareUpgrade = nullptr;
     QMenu* menuInfo = nullptr;
     QAction* menuSupport = nullptr;
-    QAction* menuEditorVersion = nullptr;
-    QAction* menuNewVersionAvailable = nullptr;
+    QAction* menuAppVersion = nullptr;
+    QAction* menuNewAppVersion = nullptr;
     QAction* menuUpdateNow = nullptr;
-    QAction* menuShowUpdateMessage = nullptr;
+    QAction* menuShowUpdateMsg = nullptr;
     QAction* menuSerialNumber = nullptr;
 
     // The upload's watchdog.
@@ -113,6 +115,11 @@ public:
     void menuLoadPresetClick();
     void menuMIDIchannelsClickItem(QAction* item);
     void menuUploadTuningsDataClick();
+    void checkmostrecentversiononwebsite();
+    void menuInfoClick();
+    void menuSupportClick();
+    void menuUpdateNowClick();
+    void menuShowUpdateMsgClick();
 
     void FillEffectList();
 
@@ -126,6 +133,8 @@ signals:
     // A preset was loaded (or its loading ended): the settings window shows
     // the values.
     void presetLoaded();
+    // A newer editor was found and the user wants to be told.
+    void newVersionNoticeRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -144,6 +153,12 @@ private:
     void BuildLookMenu();
     void LoadSavedStyle();
     void menuLookClickItem(QAction* sender);
+    void connectUpdateCommands();
+    // Reads the notice flag, starts the version check's timer and shows the
+    // editor's own version.
+    void PrepareUpdates();
+    void newerVersionFound(const QString& version);
+    void noNewerVersion();
     void ProbeDevices();
     // The pace of answer reads: none while the bootloader answers.
     ReadPacing readPacing() const;
