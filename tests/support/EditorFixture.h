@@ -42,16 +42,11 @@ struct EditorFixture {
         if (prepare) {
             prepare(*sim);
         }
-        EditorOptions options;
-        options.api = std::move(api);
-        options.dialogs = &dialogs;
-        options.shell = &shell;
-        options.pacer = &pacer;
-        options.documentsFolder = documentsFolder.isEmpty() ? documents.path() : documentsFolder;
-        options.answerTimeoutMs = AnswerLimitMs;
-        editor = std::make_unique<Editor>(std::move(options));
-        log = std::make_unique<LogRecorder>(editor->log());
+        start(std::move(api), documentsFolder);
     }
+
+    // The editor over another back end; `sim` stays null.
+    explicit EditorFixture(std::unique_ptr<D2xxApi> api) { start(std::move(api), QString()); }
 
     TformMain& main() { return editor->main(); }
     SimulatedPedal& pedal() { return sim->pedal(); }
@@ -67,4 +62,17 @@ struct EditorFixture {
                           list->visualItemRect(item).center());
     }
     void request() { click(main().btnRequest); }
+
+private:
+    void start(std::unique_ptr<D2xxApi> api, const QString& documentsFolder) {
+        EditorOptions options;
+        options.api = std::move(api);
+        options.dialogs = &dialogs;
+        options.shell = &shell;
+        options.pacer = &pacer;
+        options.documentsFolder = documentsFolder.isEmpty() ? documents.path() : documentsFolder;
+        options.answerTimeoutMs = AnswerLimitMs;
+        editor = std::make_unique<Editor>(std::move(options));
+        log = std::make_unique<LogRecorder>(editor->log());
+    }
 };
