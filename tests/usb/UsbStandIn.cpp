@@ -7,6 +7,7 @@ UsbStandIn& UsbStandIn::bus() {
 
 void UsbStandIn::reset() {
     devices_.clear();
+    usbUnavailable = false;
     inTransfers_ = 0;
     outTransfers_ = 0;
     inFault_.reset();

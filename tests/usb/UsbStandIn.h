@@ -41,6 +41,7 @@ struct libusb_device {
     SimulatedPedal pedal;
     int references = 0;
     bool accessRefused = false;       // opening fails as when the system refuses it
+    bool stringsUnreadable = false;   // its string descriptors stall
     bool kernelDriverAttached = true; // the kernel's serial driver binds the bridge
     bool claimed = false;
     int latencyMs = 16;
@@ -84,6 +85,9 @@ public:
     // Counts the transfer; the fault it meets, if any.
     std::optional<UsbFault> nextInFault();
     std::optional<UsbFault> nextOutFault();
+
+    // libusb cannot start, as on a system that offers no USB.
+    bool usbUnavailable = false;
 
     // What is still held: contexts not exited, handles not closed.
     int liveContexts = 0;

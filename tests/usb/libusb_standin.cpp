@@ -97,6 +97,9 @@ libusb_config_descriptor* makeConfig() {
 } // namespace
 
 STANDIN_API int libusb_init(libusb_context** ctx) {
+    if (bus().usbUnavailable) {
+        return LIBUSB_ERROR_OTHER;
+    }
     *ctx = new libusb_context;
     ++bus().liveContexts;
     return 0;
@@ -208,6 +211,9 @@ STANDIN_API int libusb_get_string_descriptor_ascii(libusb_device_handle* handle,
     const libusb_device& d = *handle->device;
     if (!d.present()) {
         return LIBUSB_ERROR_NO_DEVICE;
+    }
+    if (d.stringsUnreadable) {
+        return LIBUSB_ERROR_PIPE;
     }
     const std::string text = index == 1 ? "FTDI" : index == 2 ? d.description : d.serial;
     const int n = std::min(int(text.size()), length - 1);

@@ -133,6 +133,27 @@ private slots:
         QVERIFY(chip().controlRequests.empty());
     }
 
+    void listingArguments() {
+        Link l;
+        chip().stringsUnreadable = true;
+        std::array<char, ft::ListingBufferSize> buffer{};
+        QCOMPARE(l.api.FT_ListDevices(nullptr, buffer.data(), ft::OpenBySerialNumber),
+                 FT_STATUS(ft::InvalidParameter));
+        QCOMPARE(l.api.FT_ListDevices(nullptr, nullptr, ft::ListByIndex | ft::OpenBySerialNumber),
+                 FT_STATUS(ft::InvalidParameter));
+        // A device whose strings cannot be read is not taken for one that
+        // refuses access.
+        QCOMPARE(
+            l.api.FT_ListDevices(nullptr, buffer.data(), ft::ListByIndex | ft::OpenBySerialNumber),
+            FT_STATUS(ft::DeviceNotOpened));
+        QCOMPARE(l.api.lastOpenFailure(), OpenFailure::Unknown);
+        FT_HANDLE h = nullptr;
+        char serial[] = "TZ7A0001";
+        QCOMPARE(l.api.FT_OpenEx(serial, ft::OpenBySerialNumber, &h),
+                 FT_STATUS(ft::DeviceNotFound));
+        QCOMPARE(l.api.lastOpenFailure(), OpenFailure::Unknown);
+    }
+
     // Open takes the interface from the kernel's serial driver, resets the
     // chip and sets its latency timer; Connect then sets 115,200 baud 8N1.
     void connectSetsTheLine() {
@@ -149,6 +170,33 @@ private slots:
                  (std::vector<std::string>{"detach", "claim", "release", "attach"}));
         QVERIFY(chip().kernelDriverAttached);
         QCOMPARE(l.unit.QueryRxQueue(), FT_STATUS(ft::InvalidHandle));
+    }
+
+    // An editor closed while connected lets the port go and gives the
+    // interface back to the kernel's driver.
+    void closingWhileOpenGivesThePortBack() {
+        {
+            Link l;
+            QCOMPARE(l.open(), FT_STATUS(ft::Ok));
+            QVERIFY(!chip().kernelDriverAttached);
+        }
+        QVERIFY(chip().kernelDriverAttached);
+        QCOMPARE(bus().liveHandles, 0);
+        QCOMPARE(bus().liveContexts, 0);
+    }
+
+    // One look at the queue takes at most 64 KiB from the chip, the size of
+    // InBuffer; the rest waits for the next look.
+    void queueLookTakesAtMost64KiB() {
+        Link l;
+        l.open();
+        l.comm.SendHexMessage(QStringLiteral("0C5000003FFF"), false);
+        QCOMPARE(chip().pedal.available(), 16384 * 5);
+        QCOMPARE(l.unit.QueryRxQueue(), FT_STATUS(ft::Ok));
+        QCOMPARE(l.unit.RxQueueCount(), DWORD(65536));
+        QCOMPARE(l.unit.QueryRxQueue(), FT_STATUS(ft::Ok));
+        QCOMPARE(l.unit.RxQueueCount(), DWORD(16384 * 5));
+        QCOMPARE(l.unit.CloseDevice(), FT_STATUS(ft::Ok));
     }
 
     void baudDivisor_data() {
@@ -424,6 +472,20 @@ private slots:
         QCOMPARE(l.open(), FT_STATUS(ft::Ok));
         QCOMPARE(l.unit.LastOpenFailure(), OpenFailure::Unknown);
         QCOMPARE(l.unit.CloseDevice(), FT_STATUS(ft::Ok));
+    }
+
+    // Where libusb cannot start, listing and opening fail as input/output
+    // errors.
+    void noUsbAtAll() {
+        bus().usbUnavailable = true;
+        Link l;
+        QCOMPARE(l.unit.GetFTDeviceCount(), FT_STATUS(ft::IoError));
+        QCOMPARE(l.unit.GetFTDeviceSerialNo(0), FT_STATUS(ft::IoError));
+        QCOMPARE(l.unit.Open_USB_Device_By_Serial_Number("TZ7A0001"), FT_STATUS(ft::IoError));
+        QCOMPARE(l.dialogs.messages,
+                 (QStringList{"GetFTDeviceCount - General IO error...",
+                              "GetFTDeviceSerialNo - General IO error...",
+                              "Open_USB_Device_By_Serial_Number - General IO error..."}));
     }
 
     void openFailures_data() {

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <ftdi.h>
 #include <libusb.h>
+#include <utility>
 
 namespace {
 
@@ -22,9 +23,10 @@ struct EnumerationContext {
     ftdi_context* context = ftdi_new();
     ftdi_device_list* list = nullptr;
     int count = 0;
+    // Without a context libusb could not start: the system has no USB to offer.
     EnumerationContext() {
         count = context ? ftdi_usb_find_all(context, &list, FtdiD2xx::VendorId, FtdiD2xx::ProductId)
-                        : -3;
+                        : -1;
     }
     ~EnumerationContext() {
         if (list) {
@@ -38,12 +40,10 @@ struct EnumerationContext {
     EnumerationContext& operator=(const EnumerationContext&) = delete;
 
     // Ok when the devices could be listed.
-    FT_STATUS status() const {
-        if (count >= 0) {
-            return ft::Ok;
-        }
-        return count == -3 ? ft::InsufficientResources : ft::IoError;
-    }
+    FT_STATUS status() const { return count < 0 ? ft::IoError : ft::Ok; }
+
+    // Hands the context on to a port opened in it.
+    ftdi_context* takeContext() { return std::exchange(context, nullptr); }
 
     // Reads a device's description and serial number; a libusb error code
     // when that fails. The device is opened here rather than by libftdi,
@@ -57,8 +57,11 @@ struct EnumerationContext {
         const int rc =
             ftdi_usb_get_strings2(context, dev, nullptr, 0, description.data(),
                                   int(description.size()), serial.data(), int(serial.size()));
-        ftdi_set_usbdev(context, nullptr);
-        libusb_close(handle);
+        // When a string cannot be read, libftdi closes the device itself.
+        if (context->usb_dev) {
+            libusb_close(context->usb_dev);
+            ftdi_set_usbdev(context, nullptr);
+        }
         return rc < 0 ? LIBUSB_ERROR_IO : LIBUSB_SUCCESS;
     }
 };
@@ -114,8 +117,8 @@ FT_STATUS FtdiD2xx::FT_ListDevices(void* arg1, void* arg2, DWORD flags) {
         return ft::DeviceNotOpened;
     }
     const Listing& text = (flags & ft::OpenByDescription) ? description : serial;
+    // libusb ends the strings with a zero byte within the buffer.
     std::memcpy(arg2, text.data(), text.size());
-    static_cast<char*>(arg2)[ft::ListingBufferSize - 1] = '\0';
     return ft::Ok;
 }
 
@@ -138,7 +141,7 @@ FT_STATUS FtdiD2xx::FT_OpenEx(void* arg, DWORD flags, FT_HANDLE* handle) {
         const int rc = devices.readStrings(node->dev, description, serial);
         refused = refused || rc == LIBUSB_ERROR_ACCESS;
         if (rc == LIBUSB_SUCCESS && *wanted != '\0' && std::strcmp(serial.data(), wanted) == 0) {
-            return openPort(node->dev, handle);
+            return openPort(devices.takeContext(), node->dev, handle);
         }
     }
     if (refused) {
@@ -149,21 +152,18 @@ FT_STATUS FtdiD2xx::FT_OpenEx(void* arg, DWORD flags, FT_HANDLE* handle) {
     return ft::DeviceNotFound;
 }
 
-FT_STATUS FtdiD2xx::openPort(libusb_device* dev, FT_HANDLE* handle) {
-    auto p = std::make_unique<Port>();
-    p->context = ftdi_new();
-    if (!p->context) {
-        return ft::InsufficientResources;
-    }
+FT_STATUS FtdiD2xx::openPort(ftdi_context* context, libusb_device* dev, FT_HANDLE* handle) {
     // Take the bridge from the kernel's serial driver and give it back on close.
-    p->context->module_detach_mode = AUTO_DETACH_REATACH_SIO_MODULE;
-    if (ftdi_usb_open_dev(p->context, dev) < 0) {
-        ftdi_free(p->context);
+    context->module_detach_mode = AUTO_DETACH_REATACH_SIO_MODULE;
+    if (ftdi_usb_open_dev(context, dev) < 0) {
+        ftdi_free(context);
         return ft::DeviceNotOpened;
     }
-    ftdi_set_latency_timer(p->context, LatencyMs);
-    p->context->usb_read_timeout = ReadTimeoutMs;
-    p->context->usb_write_timeout = WriteTimeoutMs;
+    ftdi_set_latency_timer(context, LatencyMs);
+    context->usb_read_timeout = ReadTimeoutMs;
+    context->usb_write_timeout = WriteTimeoutMs;
+    auto p = std::make_unique<Port>();
+    p->context = context;
     *handle = p.get();
     ports_.push_back(std::move(p));
     return ft::Ok;
@@ -278,6 +278,7 @@ FT_STATUS FtdiD2xx::FT_Write(FT_HANDLE handle, const void* buffer, DWORD toWrite
     if (n < 0) {
         return ft::IoError;
     }
+    // libftdi writes all or reports an error.
     *written = DWORD(n);
-    return DWORD(n) == toWrite ? ft::Ok : ft::FailedToWriteDevice;
+    return ft::Ok;
 }
