@@ -17,6 +17,8 @@ const QString AccessRefused = QStringLiteral(
     "/usr/lib/udev/rules.d, or copy packaging/linux/99-tarnwick-zq7.rules from the source "
     "to /etc/udev/rules.d), then unplug the pedal and plug it in again.");
 
+// Reading a device's description opens it as reading its serial number does:
+// asked after the description, the back end answers for both.
 bool refusedAccess(const D2XXUnit& unit) {
     return unit.LastOpenFailure() == OpenFailure::AccessRefused;
 }
@@ -35,7 +37,6 @@ ProbeResult Connection::ProbeDevices() {
     unit.GetFTDeviceCount();
     for (DWORD i = 0; i < unit.DeviceCount(); ++i) {
         unit.GetFTDeviceSerialNo(i);
-        refused = refused || refusedAccess(unit);
         result.serials += QString::fromLatin1(unit.FT_Device_String());
         state_.DeviceSerialNumber = unit.FT_Device_String();
         unit.GetFTDeviceDescription(i);
@@ -63,7 +64,6 @@ void Connection::ScanDevices(const std::function<void(const QString&)>& showName
     bool refused = false;
     for (DWORD i = 0; i < unit.DeviceCount(); ++i) {
         unit.GetFTDeviceSerialNo(i);
-        refused = refused || refusedAccess(unit);
         log.ConsoleLog(QStringLiteral("FT_Device_String: ") +
                        QString::fromLatin1(unit.FT_Device_String()));
         state_.DeviceSerialNumber = unit.FT_Device_String();
