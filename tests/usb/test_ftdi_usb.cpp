@@ -490,20 +490,27 @@ private slots:
 
     void openFailures_data() {
         QTest::addColumn<QByteArray>("serial");
+        QTest::addColumn<bool>("deviceWithoutSerial");
         QTest::addColumn<bool>("alreadyOpen");
         QTest::addColumn<int>("status");
-        QTest::newRow("empty serial") << QByteArray() << false << int(ft::DeviceNotFound);
+        QTest::newRow("empty serial") << QByteArray() << false << false << int(ft::DeviceNotFound);
+        QTest::newRow("empty serial, a device without one")
+            << QByteArray() << true << false << int(ft::DeviceNotFound);
         QTest::newRow("unknown serial")
-            << QByteArray("TZ7A9999") << false << int(ft::DeviceNotFound);
+            << QByteArray("TZ7A9999") << false << false << int(ft::DeviceNotFound);
         QTest::newRow("a prefix of the serial")
-            << QByteArray("TZ7A000") << false << int(ft::DeviceNotFound);
+            << QByteArray("TZ7A000") << false << false << int(ft::DeviceNotFound);
         QTest::newRow("held by another port")
-            << QByteArray("TZ7A0001") << true << int(ft::DeviceNotOpened);
+            << QByteArray("TZ7A0001") << false << true << int(ft::DeviceNotOpened);
     }
     void openFailures() {
         QFETCH(QByteArray, serial);
+        QFETCH(bool, deviceWithoutSerial);
         QFETCH(bool, alreadyOpen);
         QFETCH(int, status);
+        if (deviceWithoutSerial) {
+            bus().addDevice(0x6015, "", "FT230X Basic UART");
+        }
         Link l;
         FT_HANDLE first = alreadyOpen ? l.openPort() : nullptr;
         QCOMPARE(first != nullptr, alreadyOpen);

@@ -22,12 +22,11 @@ using Listing = std::array<char, ft::ListingBufferSize>;
 struct EnumerationContext {
     ftdi_context* context = ftdi_new();
     ftdi_device_list* list = nullptr;
-    int count = 0;
     // Without a context libusb could not start: the system has no USB to offer.
-    EnumerationContext() {
-        count = context ? ftdi_usb_find_all(context, &list, FtdiD2xx::VendorId, FtdiD2xx::ProductId)
-                        : -1;
-    }
+    int count =
+        context ? ftdi_usb_find_all(context, &list, FtdiD2xx::VendorId, FtdiD2xx::ProductId) : -1;
+
+    EnumerationContext() = default;
     ~EnumerationContext() {
         if (list) {
             ftdi_list_free(&list);
