@@ -196,6 +196,12 @@ private slots:
         QCOMPARE(l.unit.RxQueueCount(), DWORD(65536));
         QCOMPARE(l.unit.QueryRxQueue(), FT_STATUS(ft::Ok));
         QCOMPARE(l.unit.RxQueueCount(), DWORD(16384 * 5));
+        // With nothing waiting, a look is one transfer: the chip's status bytes.
+        l.unit.PurgeReceive();
+        chip().bulkTimeouts.clear();
+        QCOMPARE(l.unit.QueryRxQueue(), FT_STATUS(ft::Ok));
+        QCOMPARE(l.unit.RxQueueCount(), DWORD(0));
+        QCOMPARE(chip().bulkTimeouts.size(), size_t(1));
         QCOMPARE(l.unit.CloseDevice(), FT_STATUS(ft::Ok));
     }
 
