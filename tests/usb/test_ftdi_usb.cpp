@@ -344,6 +344,9 @@ private slots:
         l.comm.SendHexMessage(QStringLiteral("0100E7006A8000"), false);
         QCOMPARE(chip().pedal.writes(), QList<QByteArray>{QByteArray::fromHex("0100E7006A8000")});
         QCOMPARE(chip().pedal.settings().dspWords[0x00E7], 0x6A8000u);
+        // Writing nothing is no error.
+        QCOMPARE(l.unit.WriteOut(0), DWORD(0));
+        QVERIFY(l.dialogs.messages.isEmpty());
         QCOMPARE(l.unit.CloseDevice(), FT_STATUS(ft::Ok));
     }
 
