@@ -5,7 +5,6 @@
 #include <cstring>
 #include <ftdi.h>
 #include <libusb.h>
-#include <utility>
 
 namespace {
 
@@ -41,8 +40,8 @@ struct EnumerationContext {
     // Ok when the devices could be listed.
     FT_STATUS status() const { return count < 0 ? ft::IoError : ft::Ok; }
 
-    // Hands the context on to a port opened in it.
-    ftdi_context* takeContext() { return std::exchange(context, nullptr); }
+    // A port opened in the context owns it from then on.
+    void handOverContext() { context = nullptr; }
 
     // Reads a device's description and serial number; a libusb error code
     // when that fails. The device is opened here rather than by libftdi,
@@ -140,7 +139,11 @@ FT_STATUS FtdiD2xx::FT_OpenEx(void* arg, DWORD flags, FT_HANDLE* handle) {
         const int rc = devices.readStrings(node->dev, description, serial);
         refused = refused || rc == LIBUSB_ERROR_ACCESS;
         if (rc == LIBUSB_SUCCESS && *wanted != '\0' && std::strcmp(serial.data(), wanted) == 0) {
-            return openPort(devices.takeContext(), node->dev, handle);
+            const FT_STATUS status = openPort(devices.context, node->dev, handle);
+            if (status == ft::Ok) {
+                devices.handOverContext();
+            }
+            return status;
         }
     }
     if (refused) {
@@ -155,7 +158,6 @@ FT_STATUS FtdiD2xx::openPort(ftdi_context* context, libusb_device* dev, FT_HANDL
     // Take the bridge from the kernel's serial driver and give it back on close.
     context->module_detach_mode = AUTO_DETACH_REATACH_SIO_MODULE;
     if (ftdi_usb_open_dev(context, dev) < 0) {
-        ftdi_free(context);
         return ft::DeviceNotOpened;
     }
     ftdi_set_latency_timer(context, LatencyMs);

@@ -45,7 +45,8 @@ private:
     OpenFailure lastOpenFailure_ = OpenFailure::Unknown;
 
     Port* port(FT_HANDLE handle);
-    // Opens the port of `dev` in `context`, which it owns from then on.
+    // Opens the port of `dev` in `context`, which the port owns once open;
+    // the context's devices are released before it is freed.
     FT_STATUS openPort(ftdi_context* context, libusb_device* dev, FT_HANDLE* handle);
     // Moves what the chip has into the port's own queue.
     FT_STATUS pump(Port& p);
