@@ -43,19 +43,11 @@ struct EditorFixture {
         if (prepare) {
             prepare(*sim);
         }
-        EditorOptions options;
-        options.api = std::move(api);
-        options.dialogs = &dialogs;
-        options.shell = &shell;
-        options.pacer = &pacer;
-        options.documentsFolder = documentsFolder.isEmpty() ? documents.path() : documentsFolder;
-        options.answerTimeoutMs = AnswerLimitMs;
-        editor = std::make_unique<Editor>(std::move(options));
-        // The version check is the update tests' concern; here it would ask a
-        // server that is not there.
-        editor->main().TimerCheckWebVersion->stop();
-        log = std::make_unique<LogRecorder>(editor->log());
+        start(std::move(api), documentsFolder);
     }
+
+    // The editor over another back end; `sim` stays null.
+    explicit EditorFixture(std::unique_ptr<D2xxApi> api) { start(std::move(api), QString()); }
 
     TformMain& main() { return editor->main(); }
     SimulatedPedal& pedal() { return sim->pedal(); }
@@ -71,4 +63,20 @@ struct EditorFixture {
                           list->visualItemRect(item).center());
     }
     void request() { click(main().btnRequest); }
+
+private:
+    void start(std::unique_ptr<D2xxApi> api, const QString& documentsFolder) {
+        EditorOptions options;
+        options.api = std::move(api);
+        options.dialogs = &dialogs;
+        options.shell = &shell;
+        options.pacer = &pacer;
+        options.documentsFolder = documentsFolder.isEmpty() ? documents.path() : documentsFolder;
+        options.answerTimeoutMs = AnswerLimitMs;
+        editor = std::make_unique<Editor>(std::move(options));
+        // The version check is the update tests' concern; here it would ask a
+        // server that is not there.
+        editor->main().TimerCheckWebVersion->stop();
+        log = std::make_unique<LogRecorder>(editor->log());
+    }
 };

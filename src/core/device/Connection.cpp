@@ -11,6 +11,17 @@ namespace {
 const QByteArray FactoryDescription = QByteArrayLiteral("FT230X Basic UART");
 const QString ProductName = QStringLiteral("Tarnwick ZQ7");
 const QString NoDevice = QStringLiteral("No device found");
+const QString AccessRefused = QStringLiteral(
+    "The pedal was found, but the system refused access to it. Install the udev rule that "
+    "comes with the editor (99-tarnwick-zq7.rules; the package installs it in "
+    "/usr/lib/udev/rules.d, or copy packaging/linux/99-tarnwick-zq7.rules from the source "
+    "to /etc/udev/rules.d), then unplug the pedal and plug it in again.");
+
+// Reading a device's description opens it as reading its serial number does:
+// asked after the description, the back end answers for both.
+bool refusedAccess(const D2XXUnit& unit) {
+    return unit.LastOpenFailure() == OpenFailure::AccessRefused;
+}
 } // namespace
 
 Connection::Connection(PedalLink& link, SessionState& state) : link_(link), state_(state) {}
@@ -22,17 +33,20 @@ void Connection::InitSerialSettings() {
 ProbeResult Connection::ProbeDevices() {
     D2XXUnit& unit = link_.unit();
     ProbeResult result;
+    bool refused = false;
     unit.GetFTDeviceCount();
     for (DWORD i = 0; i < unit.DeviceCount(); ++i) {
         unit.GetFTDeviceSerialNo(i);
         result.serials += QString::fromLatin1(unit.FT_Device_String());
         state_.DeviceSerialNumber = unit.FT_Device_String();
         unit.GetFTDeviceDescription(i);
+        refused = refused || refusedAccess(unit);
         result.deviceName = unit.FT_Device_String() == FactoryDescription
                                 ? ProductName
                                 : QString::fromLatin1(unit.FT_Device_String());
         result.found = true;
     }
+    explainRefusedAccess(refused);
     return result;
 }
 
@@ -47,16 +61,19 @@ void Connection::ScanDevices(const std::function<void(const QString&)>& showName
         showName(NoDevice);
         return;
     }
+    bool refused = false;
     for (DWORD i = 0; i < unit.DeviceCount(); ++i) {
         unit.GetFTDeviceSerialNo(i);
         log.ConsoleLog(QStringLiteral("FT_Device_String: ") +
                        QString::fromLatin1(unit.FT_Device_String()));
         state_.DeviceSerialNumber = unit.FT_Device_String();
         unit.GetFTDeviceDescription(i);
+        refused = refused || refusedAccess(unit);
         const QString description = QString::fromLatin1(unit.FT_Device_String());
         showName(description);
         link_.dialogs().showMessage(description + QStringLiteral(" found, click Connect"));
     }
+    explainRefusedAccess(refused);
 }
 
 bool Connection::ConnectDevice(const std::function<void()>& opened) {
@@ -65,6 +82,7 @@ bool Connection::ConnectDevice(const std::function<void()>& opened) {
     log.ConsoleLog(QStringLiteral("serial number: ") +
                    QString::fromLatin1(state_.DeviceSerialNumber));
     if (unit.Open_USB_Device_By_Serial_Number(state_.DeviceSerialNumber) != ft::Ok) {
+        explainRefusedAccess(refusedAccess(unit));
         return false;
     }
     opened();
@@ -77,6 +95,12 @@ bool Connection::ConnectDevice(const std::function<void()>& opened) {
     state_.DeviceConnected = true;
     emit link_.connectionChanged(true);
     return true;
+}
+
+void Connection::explainRefusedAccess(bool refused) {
+    if (refused) {
+        link_.dialogs().showMessage(AccessRefused);
+    }
 }
 
 bool Connection::Disconnect() {

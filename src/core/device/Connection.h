@@ -36,4 +36,8 @@ public:
 private:
     PedalLink& link_;
     SessionState& state_;
+
+    // After the wrapper's box: says how to let the editor open the pedal
+    // when the system refused access to it.
+    void explainRefusedAccess(bool refused);
 };

@@ -38,6 +38,9 @@ public:
     DWORD WriteOut(DWORD n);
 
     void ReportFTError(const QString& name, FT_STATUS status);
+    // Why the last listing or open could not open the device, where the
+    // back end knows.
+    OpenFailure LastOpenFailure() const { return api_.lastOpenFailure(); }
 
     std::uint8_t* InBuffer() { return inBuffer_.data(); }
     std::uint8_t* OutBuffer() { return outBuffer_.data(); }

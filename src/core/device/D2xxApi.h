@@ -2,12 +2,18 @@
 
 #include "device/FtTypes.h"
 
+// Why the last listing or opening call could not open a device, where the
+// back end can tell more than the D2XX status says.
+enum class OpenFailure { Unknown, AccessRefused };
+
 // The nine D2XX library calls the editor makes, with the library's own
 // arguments, so that a back end is a thin pass-through or a faithful
 // emulation. Back ends: the vendor library, libftdi1, the simulated pedal.
 class D2xxApi {
 public:
     virtual ~D2xxApi() = default;
+
+    virtual OpenFailure lastOpenFailure() const { return OpenFailure::Unknown; }
 
     virtual FT_STATUS FT_ListDevices(void* arg1, void* arg2, DWORD flags) = 0;
     virtual FT_STATUS FT_OpenEx(void* arg, DWORD flags, FT_HANDLE* handle) = 0;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 #include <ftdi.h>
+#include <libusb.h>
 
 namespace {
 
@@ -11,36 +12,20 @@ namespace {
 // emulated queue close to the driver's.
 constexpr unsigned char LatencyMs = 2;
 constexpr int ReadTimeoutMs = 20;
+// A write goes out in transfers of 4096 bytes, each about 0.36 s on the wire
+// at 115,200 baud; one that does not move in a second never will.
+constexpr int WriteTimeoutMs = 1000;
 
-// libftdi's error codes, one meaning per call, mapped to D2XX statuses.
-FT_STATUS mapOpenError(int rc) {
-    switch (rc) {
-    case -3:
-        return ft::DeviceNotFound;
-    case -4:
-    case -5:
-    case -6:
-    case -7:
-        return ft::DeviceNotOpened;
-    case -10:
-        return ft::InvalidParameter;
-    default:
-        return ft::IoError;
-    }
-}
-
-FT_STATUS mapIoError(int rc) {
-    return rc == -666 ? ft::DeviceNotFound : ft::IoError;
-}
+using Listing = std::array<char, ft::ListingBufferSize>;
 
 struct EnumerationContext {
     ftdi_context* context = ftdi_new();
     ftdi_device_list* list = nullptr;
-    int count = 0;
-    EnumerationContext() {
-        count = context ? ftdi_usb_find_all(context, &list, FtdiD2xx::VendorId, FtdiD2xx::ProductId)
-                        : -3;
-    }
+    // Without a context libusb could not start: the system has no USB to offer.
+    int count =
+        context ? ftdi_usb_find_all(context, &list, FtdiD2xx::VendorId, FtdiD2xx::ProductId) : -1;
+
+    EnumerationContext() = default;
     ~EnumerationContext() {
         if (list) {
             ftdi_list_free(&list);
@@ -51,6 +36,32 @@ struct EnumerationContext {
     }
     EnumerationContext(const EnumerationContext&) = delete;
     EnumerationContext& operator=(const EnumerationContext&) = delete;
+
+    // Ok when the devices could be listed.
+    FT_STATUS status() const { return count < 0 ? ft::IoError : ft::Ok; }
+
+    // A port opened in the context owns it from then on.
+    void handOverContext() { context = nullptr; }
+
+    // Reads a device's description and serial number; a libusb error code
+    // when that fails. The device is opened here rather than by libftdi,
+    // which would say only that it could not be opened, not why.
+    int readStrings(libusb_device* dev, Listing& description, Listing& serial) {
+        libusb_device_handle* handle = nullptr;
+        if (const int rc = libusb_open(dev, &handle); rc < 0) {
+            return rc;
+        }
+        ftdi_set_usbdev(context, handle);
+        const int rc =
+            ftdi_usb_get_strings2(context, dev, nullptr, 0, description.data(),
+                                  int(description.size()), serial.data(), int(serial.size()));
+        // When a string cannot be read, libftdi closes the device itself.
+        if (context->usb_dev) {
+            libusb_close(context->usb_dev);
+            ftdi_set_usbdev(context, nullptr);
+        }
+        return rc < 0 ? LIBUSB_ERROR_IO : LIBUSB_SUCCESS;
+    }
 };
 
 } // namespace
@@ -74,9 +85,10 @@ FtdiD2xx::Port* FtdiD2xx::port(FT_HANDLE handle) {
 }
 
 FT_STATUS FtdiD2xx::FT_ListDevices(void* arg1, void* arg2, DWORD flags) {
+    lastOpenFailure_ = OpenFailure::Unknown;
     EnumerationContext devices;
-    if (devices.count < 0) {
-        return devices.count == -3 ? ft::InsufficientResources : ft::IoError;
+    if (const FT_STATUS status = devices.status(); status != ft::Ok) {
+        return status;
     }
     if (flags & ft::ListNumberOnly) {
         *static_cast<DWORD*>(arg1) = DWORD(devices.count);
@@ -93,41 +105,66 @@ FT_STATUS FtdiD2xx::FT_ListDevices(void* arg1, void* arg2, DWORD flags) {
     for (std::uintptr_t i = 0; i < index; ++i) {
         node = node->next;
     }
-    std::array<char, ft::ListingBufferSize> description{};
-    std::array<char, ft::ListingBufferSize> serial{};
-    const int rc = ftdi_usb_get_strings(devices.context, node->dev, nullptr, 0, description.data(),
-                                        int(description.size()), serial.data(), int(serial.size()));
+    Listing description{};
+    Listing serial{};
+    const int rc = devices.readStrings(node->dev, description, serial);
     if (rc < 0) {
-        return ft::IoError;
+        if (rc == LIBUSB_ERROR_ACCESS) {
+            lastOpenFailure_ = OpenFailure::AccessRefused;
+        }
+        return ft::DeviceNotOpened;
     }
-    const auto& text = (flags & ft::OpenByDescription) ? description : serial;
+    const Listing& text = (flags & ft::OpenByDescription) ? description : serial;
+    // libusb ends the strings with a zero byte within the buffer.
     std::memcpy(arg2, text.data(), text.size());
-    static_cast<char*>(arg2)[ft::ListingBufferSize - 1] = '\0';
     return ft::Ok;
 }
 
 FT_STATUS FtdiD2xx::FT_OpenEx(void* arg, DWORD flags, FT_HANDLE* handle) {
+    lastOpenFailure_ = OpenFailure::Unknown;
     if (!arg || flags != ft::OpenBySerialNumber) {
         return ft::InvalidParameter;
     }
-    const char* serial = static_cast<const char*>(arg);
-    if (*serial == '\0') {
-        return ft::DeviceNotFound;
+    const char* wanted = static_cast<const char*>(arg);
+    EnumerationContext devices;
+    if (const FT_STATUS status = devices.status(); status != ft::Ok) {
+        return status;
     }
-    auto p = std::make_unique<Port>();
-    p->context = ftdi_new();
-    if (!p->context) {
-        return ft::InsufficientResources;
+    // Every device is asked, so one that refuses access does not hide the
+    // one asked for behind it.
+    bool refused = false;
+    for (ftdi_device_list* node = devices.list; node; node = node->next) {
+        Listing description{};
+        Listing serial{};
+        const int rc = devices.readStrings(node->dev, description, serial);
+        refused = refused || rc == LIBUSB_ERROR_ACCESS;
+        if (rc == LIBUSB_SUCCESS && *wanted != '\0' && std::strcmp(serial.data(), wanted) == 0) {
+            const FT_STATUS status = openPort(devices.context, node->dev, handle);
+            if (status == ft::Ok) {
+                devices.handOverContext();
+            }
+            return status;
+        }
     }
+    if (refused) {
+        // The device asked for may be the one whose serial number could not be read.
+        lastOpenFailure_ = OpenFailure::AccessRefused;
+        return ft::DeviceNotOpened;
+    }
+    return ft::DeviceNotFound;
+}
+
+FT_STATUS FtdiD2xx::openPort(ftdi_context* context, libusb_device* dev, FT_HANDLE* handle) {
     // Take the bridge from the kernel's serial driver and give it back on close.
-    p->context->module_detach_mode = AUTO_DETACH_REATACH_SIO_MODULE;
-    const int rc = ftdi_usb_open_desc(p->context, VendorId, ProductId, nullptr, serial);
-    if (rc < 0) {
-        ftdi_free(p->context);
-        return mapOpenError(rc);
+    context->module_detach_mode = AUTO_DETACH_REATACH_SIO_MODULE;
+    if (ftdi_usb_open_dev(context, dev) < 0) {
+        return ft::DeviceNotOpened;
     }
-    ftdi_set_latency_timer(p->context, LatencyMs);
-    p->context->usb_read_timeout = ReadTimeoutMs;
+    ftdi_set_latency_timer(context, LatencyMs);
+    context->usb_read_timeout = ReadTimeoutMs;
+    context->usb_write_timeout = WriteTimeoutMs;
+    auto p = std::make_unique<Port>();
+    p->context = context;
     *handle = p.get();
     ports_.push_back(std::move(p));
     return ft::Ok;
@@ -153,7 +190,7 @@ FT_STATUS FtdiD2xx::FT_SetBaudRate(FT_HANDLE handle, ULONG baudRate) {
     if (rc == -1) {
         return ft::InvalidBaudRate;
     }
-    return rc < 0 ? mapIoError(rc) : ft::Ok;
+    return rc < 0 ? ft::IoError : ft::Ok;
 }
 
 FT_STATUS FtdiD2xx::FT_SetDataCharacteristics(FT_HANDLE handle, UCHAR wordLength, UCHAR stopBits,
@@ -170,7 +207,7 @@ FT_STATUS FtdiD2xx::FT_SetDataCharacteristics(FT_HANDLE handle, UCHAR wordLength
     // D2XX and libftdi number the parities alike: none, odd, even, mark, space.
     const auto par = static_cast<ftdi_parity_type>(parity);
     const int rc = ftdi_set_line_property(p->context, bits, stop, par);
-    return rc < 0 ? mapIoError(rc) : ft::Ok;
+    return rc < 0 ? ft::IoError : ft::Ok;
 }
 
 FT_STATUS FtdiD2xx::FT_Purge(FT_HANDLE handle, ULONG mask) {
@@ -180,13 +217,13 @@ FT_STATUS FtdiD2xx::FT_Purge(FT_HANDLE handle, ULONG mask) {
     }
     if (mask & ft::PurgeRx) {
         p->received.clear();
-        if (const int rc = ftdi_tciflush(p->context); rc < 0) {
-            return mapIoError(rc);
+        if (ftdi_tciflush(p->context) < 0) {
+            return ft::IoError;
         }
     }
     if (mask & ft::PurgeTx) {
-        if (const int rc = ftdi_tcoflush(p->context); rc < 0) {
-            return mapIoError(rc);
+        if (ftdi_tcoflush(p->context) < 0) {
+            return ft::IoError;
         }
     }
     return ft::Ok;
@@ -197,7 +234,7 @@ FT_STATUS FtdiD2xx::pump(Port& p) {
     for (int rounds = 0; rounds < 16; ++rounds) {
         const int n = ftdi_read_data(p.context, chunk.data(), int(chunk.size()));
         if (n < 0) {
-            return mapIoError(n);
+            return ft::IoError;
         }
         if (n == 0) {
             break;
@@ -240,8 +277,9 @@ FT_STATUS FtdiD2xx::FT_Write(FT_HANDLE handle, const void* buffer, DWORD toWrite
     const int n =
         ftdi_write_data(p->context, static_cast<const unsigned char*>(buffer), int(toWrite));
     if (n < 0) {
-        return mapIoError(n);
+        return ft::IoError;
     }
+    // libftdi writes all or reports an error.
     *written = DWORD(n);
-    return DWORD(n) == toWrite ? ft::Ok : ft::FailedToWriteDevice;
+    return ft::Ok;
 }

@@ -7,10 +7,12 @@
 #include <vector>
 
 struct ftdi_context;
+struct libusb_device;
 
 // The D2XX calls on top of libftdi1, for the FT230X (0403:6015). libftdi has
 // no queue status call, so each open port keeps a receive queue of its own,
-// filled by short reads with a low latency timer.
+// filled by short reads with a low latency timer. Listing and opening also
+// tell, through lastOpenFailure(), when the system refused access.
 class FtdiD2xx : public D2xxApi {
 public:
     static constexpr int VendorId = 0x0403;
@@ -18,6 +20,8 @@ public:
 
     FtdiD2xx();
     ~FtdiD2xx() override;
+
+    OpenFailure lastOpenFailure() const override { return lastOpenFailure_; }
 
     FT_STATUS FT_ListDevices(void* arg1, void* arg2, DWORD flags) override;
     FT_STATUS FT_OpenEx(void* arg, DWORD flags, FT_HANDLE* handle) override;
@@ -38,8 +42,12 @@ private:
     };
 
     std::vector<std::unique_ptr<Port>> ports_;
+    OpenFailure lastOpenFailure_ = OpenFailure::Unknown;
 
     Port* port(FT_HANDLE handle);
+    // Opens the port of `dev` in `context`, which the port owns once open;
+    // the context's devices are released before it is freed.
+    FT_STATUS openPort(ftdi_context* context, libusb_device* dev, FT_HANDLE* handle);
     // Moves what the chip has into the port's own queue.
     FT_STATUS pump(Port& p);
 };
