@@ -1,16 +1,32 @@
 #include "app/Pacer.h"
 
 #include <QEventLoop>
-#include <QThread>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <thread>
 
+void Pacer::pauseFor(std::chrono::nanoseconds length) {
+    using Clock = std::chrono::steady_clock;
+    const auto start = Clock::now();
+    // A sleep ends late by much the same each time: this one sleeps that much
+    // less and waits out the rest. One woken very late counts for at most
+    // half of the pause.
+    const auto sleep = length - lateness_;
+    if (sleep > sleep.zero()) {
+        std::this_thread::sleep_for(sleep);
+        const auto late = std::clamp(Clock::now() - start - sleep, length.zero(), length / 2);
+        lateness_ = (3 * lateness_ + late) / 4;
+    }
+    while (Clock::now() - start < length) {
+        std::this_thread::yield();
+    }
+}
+
 void Pacer::sleepMs(int ms) {
     const int scaled = scaledMs(ms);
     if (scaled > 0) {
-        QThread::msleep(static_cast<unsigned long>(scaled));
+        pauseFor(std::chrono::milliseconds(scaled));
     }
 }
 
@@ -20,18 +36,16 @@ void Pacer::bytePause() {
     if (length <= length.zero()) {
         return;
     }
-    const auto end = Clock::now() + length;
-    // A sleep ends late by much the same each time: this one sleeps that much
-    // less and waits out the rest, so that a block's pauses add up to their
-    // length. One sleep woken very late counts for at most half a pause.
-    const auto sleep = length - lateness_;
-    const auto before = Clock::now();
-    std::this_thread::sleep_for(sleep);
-    const auto late = std::clamp(Clock::now() - before - sleep, length.zero(), length / 2);
-    lateness_ = (3 * lateness_ + late) / 4;
-    while (Clock::now() < end) {
-        std::this_thread::yield();
+    const auto start = Clock::now();
+    // The bytes of a block follow each other within microseconds: a pause
+    // that lasted too long shortens the next ones, so that the pauses of a
+    // block add up to their length.
+    if (start - lastEnd_ > length) {
+        overrun_ = overrun_.zero();
     }
+    pauseFor(std::max(length - overrun_, length / 2));
+    lastEnd_ = Clock::now();
+    overrun_ += lastEnd_ - start - length;
 }
 
 void Pacer::pauseLive(int ms) {

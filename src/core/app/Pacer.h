@@ -29,6 +29,12 @@ public:
 
 private:
     double scale_;
-    // How late the system lately woke the byte pause's sleep.
+    // How late the system lately woke the pauses' sleeps.
     std::chrono::nanoseconds lateness_{0};
+    // How much longer than asked the byte pauses of this block have lasted,
+    // and when the last one ended.
+    std::chrono::nanoseconds overrun_{0};
+    std::chrono::steady_clock::time_point lastEnd_;
+
+    void pauseFor(std::chrono::nanoseconds length);
 };
