@@ -213,8 +213,13 @@ private slots:
         UpgradeWindowFixture f;
         TformFXsettings& fx = f.editor->fxSettings();
         const int angle = fx.dialInputLevel->angle();
+        bool restingWhileRunning = true;
         const auto tryOthers = [&] {
-            f.click(f.window.btnUpgradeFirmware);
+            restingWhileRunning = restingWhileRunning &&
+                                  !f.window.btnUpgradeFirmware->isEnabled() &&
+                                  !f.window.cmbFirmwareChoose->isEnabled();
+            // The button rests; a second start by another way is refused.
+            f.window.btnUpgradeFirmwareClick();
             f.trigger(f.main().menuDisconnect);
             fx.dialInputLevel->setAngle(angle + 40);
         };
@@ -226,6 +231,8 @@ private slots:
         };
         f.upgrade();
         QCOMPARE(f.dialogs.messages, (QStringList{Busy, Busy, Busy, Busy, Busy, Busy, Closing}));
+        QVERIFY(restingWhileRunning);
+        QVERIFY(f.window.cmbFirmwareChoose->isEnabled());
         QCOMPARE(fx.dialInputLevel->angle(), angle);
         for (const QString& entry : f.sim->wire()) {
             // Each byte in a write of its own: no message of the pedal's went out.
@@ -271,6 +278,7 @@ private slots:
         QCOMPARE(f.dialogs.messages, boxes);
         QVERIFY(f.window.isVisible());
         QVERIFY(f.window.btnUpgradeFirmware->isEnabled());
+        QVERIFY(f.window.cmbFirmwareChoose->isEnabled());
         QCOMPARE(commandStates(f.main()), before);
         QVERIFY(f.editor->state().FirmwareUpgradeMode);
         if (fault == "unplug") {

@@ -1,6 +1,7 @@
 #include "firmware/TformFirmwareUpgrade.h"
 
 #include "app/ErrorReport.h"
+#include "app/ScopeExit.h"
 #include "device/PedalLink.h"
 #include "firmware/FirmwareUpgrade.h"
 
@@ -44,11 +45,21 @@ void TformFirmwareUpgrade::FirmwareSelect() {
 }
 
 void TformFirmwareUpgrade::btnUpgradeFirmwareClick() {
-    if (parts_.link.refuseWhileWaiting() || !parts_.upgrade.upgradeSelected().completed()) {
+    if (parts_.link.refuseWhileWaiting()) {
         return;
     }
-    // One upgrade per run.
+    // The choice and the button rest while the upgrade runs; after a
+    // completed one the button stays off for the rest of the run.
+    bool completed = false;
     btnUpgradeFirmware->setEnabled(false);
-    hide();
-    emit upgradeCompleted();
+    cmbFirmwareChoose->setEnabled(false);
+    const ScopeExit restore([this, &completed] {
+        cmbFirmwareChoose->setEnabled(true);
+        btnUpgradeFirmware->setEnabled(!completed);
+    });
+    completed = parts_.upgrade.upgradeSelected().completed();
+    if (completed) {
+        hide();
+        emit upgradeCompleted();
+    }
 }
