@@ -35,46 +35,44 @@ bool BootloaderExchange::sendThenPause(std::initializer_list<std::uint8_t> bytes
     return true;
 }
 
-UpgradeFailure BootloaderExchange::ConnectBootloader() {
-    // A failed write is shown by the driver's box; the empty reply then
-    // tells the rest.
-    send(Greeting);
-    WaitOutcome outcome{};
-    const QString reply = link_.comm().ReadBootloaderReply(Communication::DefaultLimit, &outcome);
-    link_.log().appendDirect(QStringLiteral("received Byte: ") + reply);
-    Dialogs& dialogs = link_.dialogs();
-    if (reply == AckText) {
-        dialogs.showMessage(
-            QStringLiteral("Connection to bootloader succeeded, ready for firmware upgrade"));
-        return UpgradeFailure::None;
-    }
-    dialogs.showMessage(QStringLiteral("Connection to bootloader failed"));
-    if (outcome == WaitOutcome::DeviceError) {
-        return UpgradeFailure::ReadFailed;
-    }
-    if (reply.isEmpty()) {
-        return UpgradeFailure::NoReply;
-    }
-    return reply == NackText ? UpgradeFailure::NotAck : UpgradeFailure::UnexpectedReply;
-}
-
-UpgradeFailure BootloaderExchange::ReadAck(int limitMs) {
-    DiagnosticLog& log = link_.log();
+UpgradeFailure BootloaderExchange::readReply(int limitMs) {
     WaitOutcome outcome{};
     lastReply_ = link_.comm().ReadBootloaderReply(limitMs, &outcome);
-    log.appendDirect(QStringLiteral("received: ") + lastReply_);
     if (lastReply_ == AckText) {
-        log.appendDirect(QStringLiteral("ACK"));
         return UpgradeFailure::None;
     }
     if (lastReply_ == NackText) {
-        log.appendDirect(QStringLiteral("NOT ACK"));
         return UpgradeFailure::NotAck;
     }
     if (outcome == WaitOutcome::DeviceError) {
         return UpgradeFailure::ReadFailed;
     }
     return lastReply_.isEmpty() ? UpgradeFailure::NoReply : UpgradeFailure::UnexpectedReply;
+}
+
+UpgradeFailure BootloaderExchange::ConnectBootloader() {
+    // A failed write is shown by the driver's box; the empty reply then
+    // tells the rest.
+    send(Greeting);
+    const UpgradeFailure failure = readReply(Communication::DefaultLimit);
+    link_.log().appendDirect(QStringLiteral("received Byte: ") + lastReply_);
+    link_.dialogs().showMessage(
+        failure == UpgradeFailure::None
+            ? QStringLiteral("Connection to bootloader succeeded, ready for firmware upgrade")
+            : QStringLiteral("Connection to bootloader failed"));
+    return failure;
+}
+
+UpgradeFailure BootloaderExchange::ReadAck(int limitMs) {
+    DiagnosticLog& log = link_.log();
+    const UpgradeFailure failure = readReply(limitMs);
+    log.appendDirect(QStringLiteral("received: ") + lastReply_);
+    if (failure == UpgradeFailure::None) {
+        log.appendDirect(QStringLiteral("ACK"));
+    } else if (failure == UpgradeFailure::NotAck) {
+        log.appendDirect(QStringLiteral("NOT ACK"));
+    }
+    return failure;
 }
 
 UpgradeFailure BootloaderExchange::sendAddress() {

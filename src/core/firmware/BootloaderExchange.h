@@ -50,6 +50,8 @@ private:
     QString lastReply_;
     int eraseLimitMs_ = An3155::EraseReplyLimitMs;
 
+    // The first byte of the reply into lastReply_, and what it means.
+    UpgradeFailure readReply(int limitMs);
     bool send(std::uint8_t byte);
     void pause(int ms);
     // Each byte, then its pause; false when a write failed.
