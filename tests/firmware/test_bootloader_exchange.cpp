@@ -179,7 +179,8 @@ private slots:
         QVERIFY(result.completed());
         const QStringList reply{"read 1", "read 0", "purge 1"};
         QStringList expected;
-        expected << "pause 1"
+        expected << "purge 1"
+                 << "pause 1"
                  << "write 43"
                  << "pause 1"
                  << "write BC"
@@ -452,6 +453,14 @@ private slots:
                                                  "Firmware_9: there is no such image. Nothing was "
                                                  "sent to the pedal."});
         QVERIFY(f.sim.wire().isEmpty());
+    }
+
+    // A reply that came before the upgrade is not taken for the erase's.
+    void staleReplyIsDropped() {
+        UpgradeFixture f;
+        f.sim.pedal().receive(QByteArray::fromHex("0100"));
+        QCOMPARE(f.sim.pedal().available(), 1);
+        QVERIFY(f.upgrade.upgrade(pattern(16), 7).completed());
     }
 
     void startsAgainFromTheErase() {

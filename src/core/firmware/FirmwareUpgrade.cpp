@@ -67,6 +67,9 @@ UpgradeResult FirmwareUpgrade::runSteps(const QByteArray& image, int version) {
                        QString::number(image.size()));
     }
     const std::vector<QByteArray> chunks = SplitImage(image, link_.log());
+    // A reply nobody read (to a control moved since Connect) is never taken
+    // for the erase's.
+    link_.unit().PurgeReceive();
     if (const UpgradeFailure f = exchange_.EraseFlash(); f != UpgradeFailure::None) {
         return stopped(UpgradeStep::Erase, f, exchange_.lastReply());
     }
