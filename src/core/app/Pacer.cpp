@@ -10,14 +10,12 @@ void Pacer::pauseFor(std::chrono::nanoseconds length) {
     using Clock = std::chrono::steady_clock;
     const auto start = Clock::now();
     // A sleep ends late by much the same each time: this one sleeps that much
-    // less and waits out the rest. One woken very late counts for at most
-    // half of the pause.
-    const auto sleep = length - lateness_;
-    if (sleep > sleep.zero()) {
-        std::this_thread::sleep_for(sleep);
-        const auto late = std::clamp(Clock::now() - start - sleep, length.zero(), length / 2);
-        lateness_ = (3 * lateness_ + late) / 4;
-    }
+    // less, but at least half of the pause, and waits out the rest. One woken
+    // very late counts for at most half of the pause.
+    const auto sleep = length - std::min<std::chrono::nanoseconds>(lateness_, length / 2);
+    std::this_thread::sleep_for(sleep);
+    const auto late = std::clamp(Clock::now() - start - sleep, length.zero(), length / 2);
+    lateness_ = (3 * lateness_ + late) / 4;
     while (Clock::now() - start < length) {
         std::this_thread::yield();
     }
