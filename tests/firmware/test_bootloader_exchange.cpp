@@ -409,6 +409,10 @@ private slots:
         // Nothing more went out after the step that failed.
         QCOMPARE(f.writes().size(), written);
         QCOMPARE(f.dialogs.messages, boxes);
+        if (result.failure == UpgradeFailure::NotAck) {
+            QCOMPARE(f.recorder.lines.mid(f.recorder.lines.size() - 2),
+                     (QStringList{"received: 1F", "NOT ACK"}));
+        }
         // The pedal is free again.
         QVERIFY(!f.link.refuseWhileWaiting());
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/Communication.h"
 #include "firmware/An3155.h"
 #include "firmware/UpgradeResult.h"
 
@@ -24,7 +25,7 @@ public:
     UpgradeFailure ConnectBootloader();
 
     // The reply, as "79" or "1F" in the log, and what it means.
-    UpgradeFailure ReadAck(int limitMs = -1);
+    UpgradeFailure ReadAck(int limitMs = Communication::DefaultLimit);
     // Write Memory and BootAddress with its checksum.
     UpgradeFailure SendWriteCommand();
     // Erases all of the flash.
