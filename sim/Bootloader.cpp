@@ -30,9 +30,10 @@ std::optional<std::uint32_t> Bootloader::takeGoAddress() {
     return go;
 }
 
-void Bootloader::nackAt(Step step, int occurrence) {
-    nackStep_ = step;
-    nackCountdown_ = occurrence;
+void Bootloader::failAt(Step step, int occurrence, Fault fault) {
+    faultStep_ = step;
+    faultCountdown_ = occurrence;
+    fault_ = fault;
 }
 
 bool Bootloader::inFlash(std::uint32_t address, int length) const {
@@ -46,14 +47,24 @@ QByteArray Bootloader::reset(QByteArray reply) {
 }
 
 QByteArray Bootloader::ackOrNack(Step step, bool ok) {
-    if (ok && nackStep_ == step && --nackCountdown_ == 0) {
-        nackStep_.reset();
-        ok = false;
+    if (ok && faultStep_ == step && --faultCountdown_ == 0) {
+        faultStep_.reset();
+        ok = fault_ != Fault::Nack;
+        silenced_ = fault_ == Fault::Silence;
     }
     return QByteArray(1, ok ? Ack : Nack);
 }
 
 QByteArray Bootloader::receive(std::uint8_t byte) {
+    const QByteArray reply = advance(byte);
+    if (silenced_) {
+        silenced_ = false;
+        return {};
+    }
+    return reply;
+}
+
+QByteArray Bootloader::advance(std::uint8_t byte) {
     switch (state_) {
     case State::Idle:
         if (byte == Greeting) {

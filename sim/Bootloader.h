@@ -16,8 +16,11 @@ public:
     static constexpr char Ack = 0x79;
     static constexpr char Nack = 0x1F;
 
-    // Points of the exchange where a test can make the bootloader refuse.
+    // Points of the exchange where a test can make the bootloader fail.
     enum class Step { Greeting, Command, Address, Data, Erase };
+    // What it does there in place of ACK: NACK, or no reply at all while it
+    // goes on as if it had acknowledged.
+    enum class Fault { Nack, Silence };
 
     Bootloader();
 
@@ -28,7 +31,8 @@ public:
     std::optional<std::uint32_t> takeGoAddress();
 
     // The `occurrence`-th time `step` is reached, answer NACK instead of ACK.
-    void nackAt(Step step, int occurrence = 1);
+    void nackAt(Step step, int occurrence = 1) { failAt(step, occurrence, Fault::Nack); }
+    void failAt(Step step, int occurrence, Fault fault);
 
     QByteArray& flash() { return flash_; }
     const QByteArray& flash() const { return flash_; }
@@ -44,10 +48,13 @@ private:
     int expected_ = 0;
     std::uint32_t address_ = 0;
     std::optional<std::uint32_t> go_;
-    std::optional<Step> nackStep_;
-    int nackCountdown_ = 0;
+    std::optional<Step> faultStep_;
+    int faultCountdown_ = 0;
+    Fault fault_ = Fault::Nack;
+    bool silenced_ = false;
     int eraseCount_ = 0;
 
+    QByteArray advance(std::uint8_t byte);
     QByteArray ackOrNack(Step step, bool ok);
     QByteArray startCommand();
     QByteArray finishAddress();

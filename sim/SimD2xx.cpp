@@ -19,6 +19,12 @@ SimulatedPedal& SimD2xx::addDevice(const QByteArray& serial, const QByteArray& d
     return *devices_.back()->pedal;
 }
 
+void SimD2xx::startPedalIn(SimulatedPedal::Mode mode) {
+    if (!devices_.empty() && !devices_.front()->open) {
+        pedal().restartIn(mode);
+    }
+}
+
 bool SimD2xx::countCall() {
     ++calls_;
     return !(unplugAt_ && calls_ >= *unplugAt_);

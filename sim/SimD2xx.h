@@ -20,6 +20,10 @@ public:
     explicit SimD2xx(SimulatedPedal::Mode mode = SimulatedPedal::Mode::Firmware);
 
     SimulatedPedal& pedal(int index = 0) { return *devices_.at(size_t(index))->pedal; }
+    // What the user does by hand before connecting: starts the first pedal
+    // in its bootloader, or in its firmware again. Once its port is open the
+    // pedal stays as it is.
+    void startPedalIn(SimulatedPedal::Mode mode);
     SimulatedPedal& addDevice(const QByteArray& serial, const QByteArray& description);
     void removeAllDevices() { devices_.clear(); }
 

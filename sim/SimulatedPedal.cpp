@@ -25,21 +25,33 @@ void SimulatedPedal::receive(const QByteArray& bytes) {
         plugged_ = false;
         return;
     }
+    countTowardsUnplug(int(bytes.size()));
     if (mode_ == Mode::Firmware) {
-        answer(firmware_.receive(bytes));
+        answer(firmware_.receive(bytes), int(bytes.size()));
         return;
     }
     QByteArray reply;
     for (const char c : bytes) {
         reply += bootloader_.receive(std::uint8_t(c));
         if (bootloader_.takeGoAddress()) {
-            answer(reply);
+            answer(reply, int(bytes.size()));
             reply.clear();
             runNewFirmware();
             break;
         }
     }
-    answer(reply);
+    answer(reply, int(bytes.size()));
+}
+
+void SimulatedPedal::countTowardsUnplug(int bytes) {
+    if (!unplugAfter_) {
+        return;
+    }
+    *unplugAfter_ -= bytes;
+    if (*unplugAfter_ <= 0) {
+        unplugAfter_.reset();
+        plugged_ = false;
+    }
 }
 
 void SimulatedPedal::runNewFirmware() {
@@ -51,12 +63,16 @@ void SimulatedPedal::runNewFirmware() {
     mode_ = Mode::Firmware;
 }
 
-void SimulatedPedal::answer(const QByteArray& bytes) {
+void SimulatedPedal::answer(const QByteArray& bytes, int heard) {
     if (bytes.isEmpty() || silent_) {
         return;
     }
     const QByteArray out = garbage_.isEmpty() ? bytes : garbage_;
     auto due = Clock::now() + delay_;
+    if (baud_ > 0) {
+        const qint64 bits = 10 * (heard + qint64(out.size()));
+        due += std::chrono::nanoseconds(bits * 1'000'000'000 / baud_);
+    }
     if (pieceSize_ <= 0) {
         queue_.push_back({out, due});
         return;

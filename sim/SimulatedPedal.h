@@ -29,6 +29,8 @@ public:
 
     Mode mode() const { return mode_; }
     void enterBootloader() { mode_ = Mode::Bootloader; }
+    // Started again by hand, in its firmware or its bootloader.
+    void restartIn(Mode mode) { mode_ = mode; }
     PedalFirmware& firmware() { return firmware_; }
     PedalSettings& settings() { return firmware_.settings(); }
     Bootloader& bootloader() { return bootloader_; }
@@ -49,6 +51,12 @@ public:
     // with this byte.
     void unplugOnMessage(std::uint8_t firstByte) { unplugOn_ = firstByte; }
     void setPlugged(bool plugged) { plugged_ = plugged; }
+    // The bridge disappears once the host has written `bytes` more bytes.
+    void unplugAfterBytes(int bytes) { unplugAfter_ = bytes; }
+    // Every byte takes its time on the line at this rate (10 bits a byte),
+    // both ways: an answer comes once the message and the answer have
+    // crossed. 0 turns it off.
+    void setWireSpeed(int baud) { baud_ = baud; }
     bool plugged() const { return plugged_; }
 
 private:
@@ -68,8 +76,12 @@ private:
     bool silent_ = false;
     QByteArray garbage_;
     std::optional<std::uint8_t> unplugOn_;
+    std::optional<int> unplugAfter_;
     bool plugged_ = true;
+    int baud_ = 0;
 
-    void answer(const QByteArray& bytes);
+    // Queues the answer to a message of `heard` bytes.
+    void answer(const QByteArray& bytes, int heard);
+    void countTowardsUnplug(int bytes);
     void runNewFirmware();
 };

@@ -1,7 +1,9 @@
 #include "SimD2xx.h"
 #include "app/Editor.h"
+#include "app/TformMain.h"
 #include "device/DeviceBackend.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMessageBox>
@@ -29,7 +31,12 @@ int main(int argc, char** argv) {
     parser.process(app);
 
     EditorOptions options;
-    options.simulatedPedal = [] { return std::make_unique<SimD2xx>(); };
+    SimD2xx* simulated = nullptr;
+    options.simulatedPedal = [&simulated] {
+        auto pedal = std::make_unique<SimD2xx>();
+        simulated = pedal.get();
+        return pedal;
+    };
     if (parser.isSet(simulate)) {
         options.backend = BackendKind::Simulated;
     }
@@ -41,6 +48,15 @@ int main(int argc, char** argv) {
     const bool explicitBackend = options.backend != BackendKind::Automatic;
 
     Editor editor(std::move(options));
+    if (simulated) {
+        // A real pedal is started in its bootloader by hand before Connect;
+        // the simulated one follows "Upgrade Mode" in its place.
+        QObject::connect(editor.main().menuFirmwareUpgradeMode, &QAction::toggled,
+                         [simulated](bool on) {
+                             simulated->startPedalIn(on ? SimulatedPedal::Mode::Bootloader
+                                                        : SimulatedPedal::Mode::Firmware);
+                         });
+    }
     if (!editor.backendError().isEmpty()) {
         if (explicitBackend) {
             std::fprintf(stderr, "tarnwick-editor: %s\n", qPrintable(editor.backendError()));

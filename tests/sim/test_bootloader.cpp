@@ -177,6 +177,16 @@ private slots:
         seen.replace(Nack, 'N');
         QCOMPARE(seen, replies);
     }
+
+    // A silent bootloader gives no reply but goes on as if it had
+    // acknowledged.
+    void injectedSilence() {
+        Host h;
+        h.pedal.bootloader().failAt(Bootloader::Step::Data, 1, Bootloader::Fault::Silence);
+        QCOMPARE(h.write(0x08000000, pattern(4)), QByteArray(2, Ack));
+        QCOMPARE(h.pedal.bootloader().flash().left(4), pattern(4));
+        QCOMPARE(h.write(0x08000100, pattern(4)), QByteArray(3, Ack));
+    }
 };
 
 QTEST_APPLESS_MAIN(TestBootloader)

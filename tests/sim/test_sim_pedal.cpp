@@ -1,6 +1,7 @@
 #include "DeviceFixture.h"
 #include "device/ValueDecoder.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 #include <functional>
 
@@ -200,6 +201,46 @@ private slots:
         QCOMPARE(f.unit.QueryRxQueue(), FT_STATUS(ft::IoError));
         QCOMPARE(f.unit.GetFTDeviceCount(), FT_STATUS(ft::Ok));
         QCOMPARE(f.unit.DeviceCount(), DWORD(0));
+    }
+
+    void unplugAfterBytes() {
+        SimulatedPedal pedal(SimulatedPedal::Mode::Bootloader);
+        pedal.unplugAfterBytes(3);
+        pedal.receive(hex("7f"));
+        pedal.receive(hex("31"));
+        QVERIFY(pedal.plugged());
+        // The byte that makes three still arrives; then the bridge is gone.
+        pedal.receive(hex("ce"));
+        QVERIFY(!pedal.plugged());
+        QCOMPARE(pedal.receivedBytes(), hex("7f31ce"));
+    }
+
+    // A byte and its one-byte reply take 20 bit times: 200 ms at 100 baud.
+    void wireSpeed() {
+        SimulatedPedal pedal(SimulatedPedal::Mode::Bootloader);
+        pedal.setWireSpeed(100);
+        QElapsedTimer clock;
+        clock.start();
+        pedal.receive(hex("7f"));
+        QTRY_COMPARE_WITH_TIMEOUT(pedal.available(), 1, 1000);
+        QVERIFY(clock.elapsed() >= 200);
+        QCOMPARE(pedal.take(10), hex("79"));
+        pedal.setWireSpeed(0);
+        pedal.receive(hex("7f"));
+        QCOMPARE(pedal.take(10), hex("79"));
+    }
+
+    // The user starts the pedal in its bootloader before connecting; an
+    // open port keeps it as it is.
+    void startedByHand() {
+        SimD2xx sim;
+        sim.startPedalIn(SimulatedPedal::Mode::Bootloader);
+        QCOMPARE(sim.pedal().mode(), SimulatedPedal::Mode::Bootloader);
+        sim.startPedalIn(SimulatedPedal::Mode::Firmware);
+        QCOMPARE(sim.pedal().mode(), SimulatedPedal::Mode::Firmware);
+        openBridge(sim);
+        sim.startPedalIn(SimulatedPedal::Mode::Bootloader);
+        QCOMPARE(sim.pedal().mode(), SimulatedPedal::Mode::Firmware);
     }
 
     void unplugAtACall() {

@@ -21,8 +21,18 @@ public:
         ++bytePauses;
         Pacer::bytePause();
     }
+    void pauseLive(int ms) override {
+        livePauses << ms;
+        pauses << ms;
+        if (onPause) {
+            onPause(ms);
+        }
+        Pacer::pauseLive(ms);
+    }
 
     QList<int> pauses;
+    // The pauses that ran the pending events, also listed in `pauses`.
+    QList<int> livePauses;
     int bytePauses = 0;
     // Sees each pause as it is asked for, in order with the wire.
     std::function<void(int)> onPause;

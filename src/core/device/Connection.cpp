@@ -5,6 +5,7 @@
 #include "app/SessionState.h"
 #include "device/HexText.h"
 #include "device/PedalLink.h"
+#include "firmware/FirmwareUpgrade.h"
 
 namespace {
 // The bridge's factory description stands for the pedal.
@@ -24,7 +25,8 @@ bool refusedAccess(const D2XXUnit& unit) {
 }
 } // namespace
 
-Connection::Connection(PedalLink& link, SessionState& state) : link_(link), state_(state) {}
+Connection::Connection(PedalLink& link, SessionState& state, FirmwareUpgrade& firmware)
+    : link_(link), state_(state), firmware_(firmware) {}
 
 void Connection::InitSerialSettings() {
     link_.unit().Settings() = {115200, ft::Bits8, ft::StopBits1, ft::ParityNone};
@@ -76,7 +78,16 @@ void Connection::ScanDevices(const std::function<void(const QString&)>& showName
     explainRefusedAccess(refused);
 }
 
-bool Connection::ConnectDevice(const std::function<void()>& opened) {
+ConnectOutcome Connection::ConnectDevice(const std::function<void()>& opened) {
+    const bool open = openDevice(opened);
+    const bool greeted = state_.FirmwareUpgradeMode && firmware_.ConnectBootloader().completed();
+    if (!open) {
+        return ConnectOutcome::NotOpened;
+    }
+    return greeted ? ConnectOutcome::BootloaderAnswered : ConnectOutcome::Opened;
+}
+
+bool Connection::openDevice(const std::function<void()>& opened) {
     D2XXUnit& unit = link_.unit();
     DiagnosticLog& log = link_.log();
     log.ConsoleLog(QStringLiteral("serial number: ") +

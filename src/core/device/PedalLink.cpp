@@ -6,6 +6,10 @@ PedalLink::PedalLink(D2xxApi& api, Dialogs& dialogs, DiagnosticLog& log, Pacer& 
     : dialogs_(dialogs), log_(log), pacer_(pacer), unit_(api, dialogs), comm_(unit_, log, pacer) {}
 
 bool PedalLink::refuseWhileWaiting() {
+    if (!heldRefusal_.isEmpty()) {
+        dialogs_.showMessage(heldRefusal_);
+        return true;
+    }
     if (!comm_.waiting()) {
         return false;
     }

@@ -5,6 +5,7 @@
 #include "device/DeviceInfo.h"
 
 #include <QObject>
+#include <QString>
 #include <cstdint>
 #include <vector>
 
@@ -31,6 +32,10 @@ public:
     // While an answer is awaited no other command talks to the pedal: true,
     // with a short message, when the caller must not start.
     bool refuseWhileWaiting();
+    // A long sequence keeps the pedal to itself for its whole run, between
+    // its waits too: meanwhile every other command is refused with this
+    // text. An empty text lets go.
+    void setHeld(const QString& refusal) { heldRefusal_ = refusal; }
 
 signals:
     // The port was opened (true) or closed (false).
@@ -45,4 +50,5 @@ private:
     D2XXUnit unit_;
     Communication comm_;
     DeviceInfo deviceInfo_;
+    QString heldRefusal_;
 };

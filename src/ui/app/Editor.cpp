@@ -69,7 +69,8 @@ Editor::Editor(EditorOptions options)
     }
     link_ = std::make_unique<PedalLink>(*api_, *dialogs_, log_, *pacer_);
     link_->comm().setAnswerTimeout(options.answerTimeoutMs);
-    connection_ = std::make_unique<Connection>(*link_, state_);
+    firmware_ = std::make_unique<FirmwareUpgrade>(*link_);
+    connection_ = std::make_unique<Connection>(*link_, state_, *firmware_);
     deviceInfoRequest_ = std::make_unique<DeviceInfoRequest>(*link_);
     upload_ = std::make_unique<AlgorithmUpload>(*link_, resources_);
     live_ = std::make_unique<LiveParameters>(*link_);
@@ -91,7 +92,8 @@ Editor::Editor(EditorOptions options)
     if (ownDialogs_) {
         ownDialogs_->setParent(main_.get());
     }
-    firmwareUpgrade_ = std::make_unique<TformFirmwareUpgrade>();
+    firmwareUpgrade_ =
+        std::make_unique<TformFirmwareUpgrade>(FirmwareWindowParts{*link_, *firmware_, report_});
     console_ = std::make_unique<TformPrint>(
         ConsoleParts{log_, report_, *link_, *deviceTools_, *filterTool_});
     fxSettings_ = std::make_unique<TformFXsettings>(
@@ -111,6 +113,8 @@ void Editor::connectWindows() {
     QObject::connect(main, &TformMain::consoleRequested, main, [this] { showConsole(); });
     QObject::connect(main, &TformMain::firmwareUpgradeRequested, firmwareUpgrade_.get(),
                      &QWidget::show);
+    QObject::connect(firmwareUpgrade_.get(), &TformFirmwareUpgrade::upgradeCompleted, main,
+                     &TformMain::firmwareUpgradeCompleted);
     // Opening the settings window is part of the click: a missing image ends
     // it in the error report.
     QObject::connect(main, &TformMain::effectClicked, fx, [this, fx](const QRect& frame) {

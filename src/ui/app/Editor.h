@@ -14,6 +14,7 @@
 #include "device/DeviceBackend.h"
 #include "device/DeviceInfoRequest.h"
 #include "device/PedalLink.h"
+#include "firmware/FirmwareUpgrade.h"
 #include "fx/ControlAssignments.h"
 #include "fx/EffectSettings.h"
 #include "fx/LiveParameters.h"
@@ -82,6 +83,7 @@ public:
 
     PedalLink& link() { return *link_; }
     AlgorithmUpload& upload() { return *upload_; }
+    FirmwareUpgrade& firmware() { return *firmware_; }
     SessionState& state() { return state_; }
     DiagnosticLog& log() { return log_; }
     ParameterSet& parameters() { return parameters_; }
@@ -111,6 +113,7 @@ private:
     ParameterSet parameters_;
     EffectSettings effectSettings_;
     std::unique_ptr<PedalLink> link_;
+    std::unique_ptr<FirmwareUpgrade> firmware_;
     std::unique_ptr<Connection> connection_;
     std::unique_ptr<DeviceInfoRequest> deviceInfoRequest_;
     std::unique_ptr<AlgorithmUpload> upload_;

@@ -241,3 +241,11 @@ void TformMain::closeEvent(QCloseEvent* event) {
 void TformMain::menuStartFirmwareUpgradeClick() {
     emit firmwareUpgradeRequested();
 }
+
+void TformMain::firmwareUpgradeCompleted() {
+    // "Upgrade Mode" stays disabled: one upgrade per run.
+    menuFirmwareUpgradeMode->setChecked(false);
+    parts_.state.FirmwareUpgradeMode = false;
+    btnRequest->setEnabled(true);
+    btnUpload->setEnabled(true);
+}

@@ -104,6 +104,8 @@ public:
     void btnRequestClick();
     void menuFirmwareUpgradeModeClick();
     void menuStartFirmwareUpgradeClick();
+    // After a completed firmware upgrade the pedal runs its new firmware.
+    void firmwareUpgradeCompleted();
     void effetto_cliccato();
     void btnUploadClick();
     void UploadCheckTimerTimer();

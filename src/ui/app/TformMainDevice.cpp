@@ -30,15 +30,24 @@ void TformMain::ConnectOnClick() {
     const auto opened = [this] {
         lblDeviceName->setText(lblDeviceName->text() + QStringLiteral(" connected"));
     };
-    if (parts_.link.refuseWhileWaiting() || !parts_.connection.ConnectDevice(opened)) {
+    if (parts_.link.refuseWhileWaiting()) {
         return;
     }
-    btnUpload->setEnabled(true);
-    btnRequest->setEnabled(true);
+    const ConnectOutcome outcome = parts_.connection.ConnectDevice(opened);
+    if (outcome == ConnectOutcome::NotOpened) {
+        return;
+    }
+    // The pedal's bootloader takes no commands but the upgrade's.
+    const bool bootloader = outcome == ConnectOutcome::BootloaderAnswered;
+    btnUpload->setEnabled(!bootloader);
+    btnRequest->setEnabled(!bootloader);
     menuScan->setEnabled(false);
     menuConnect->setEnabled(false);
     menuDisconnect->setEnabled(true);
     menuFirmwareUpgradeMode->setEnabled(false);
+    if (bootloader) {
+        menuStartFirmwareUpgrade->setEnabled(true);
+    }
 }
 
 void TformMain::menuDisconnectClick() {
