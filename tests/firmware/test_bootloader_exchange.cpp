@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QTest>
+#include <ctime>
 
 namespace {
 
@@ -501,6 +502,27 @@ private slots:
 
     // Half a millisecond after each data byte. At full scale the pauses last
     // at least that long together, and not some milliseconds each.
+    // A long pause lasts its length asleep: it does not spin a core.
+    void longPauseSleeps() {
+#ifdef Q_OS_UNIX
+        Pacer pacer;
+        timespec start{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &start);
+        QElapsedTimer wall;
+        wall.start();
+        pacer.sleepMs(300);
+        const qint64 elapsed = wall.elapsed();
+        timespec end{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &end);
+        const double cpuMs =
+            (end.tv_sec - start.tv_sec) * 1e3 + (end.tv_nsec - start.tv_nsec) / 1e6;
+        QVERIFY(elapsed >= 300);
+        QVERIFY2(cpuMs < 0.25 * elapsed, qPrintable(QStringLiteral("%1 ms busy").arg(cpuMs)));
+#else
+        QSKIP("measures the thread's time with POSIX clocks");
+#endif
+    }
+
     void bytePauseLength() {
         QCOMPARE(Pacer::BytePauseUs, 500);
         Pacer pacer;
